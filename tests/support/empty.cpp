@@ -1,0 +1,1 @@
+// Anchors the test support library when it has no other sources.
