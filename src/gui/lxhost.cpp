@@ -1,0 +1,7 @@
+#include "gui/lxhost.h"
+
+namespace lx {
+
+TLxHost* Host = nullptr;
+
+}  // namespace lx
