@@ -2,9 +2,8 @@
 
 namespace lx {
 
-TGameHand* TGameHands::Add() {
-  Rows.push_back(std::make_unique<TGameHand>());
-  return Rows.back().get();
+void TGameHand::DeclareProperties(TXMLPropertiesOf<TGameHand>& p) {
+  p.String("HandIDStr", &TGameHand::HandIDStr).Integer("Value", &TGameHand::Value);
 }
 
 }  // namespace lx

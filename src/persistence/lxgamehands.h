@@ -1,35 +1,32 @@
 // Hand rows: a pay table of the catalog (pay per coin) and a statistics count (how often a hand
-// came up) are the same two classes.
+// came up) are the same two classes. Stored as "GameHands" of "GameHand" items.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
+
+#include "persistence/pelxml.h"
 
 namespace lx {
 
-class TGameHand {
+class TGameHand : public TPelXMLCollectionItem {
+  LX_XML_CLASS(TGameHand, TPelXMLCollectionItem)
+
  public:
+  explicit TGameHand(TXMLCollection* collection = nullptr) : TPelXMLCollectionItem(collection) {}
+  static void DeclareProperties(TXMLPropertiesOf<TGameHand>& p);
+
   std::string HandIDStr;  // a hand identifier, "HAND_..."
   int32_t Value = 0;      // pay per coin in a pay table; a count in the statistics
   int32_t HandCode = 0;   // numeric code of HandIDStr; not stored
 };
 
 // Owns its rows; row order is significant (display order of a pay table).
-class TGameHands {
+class TGameHands : public TPelXMLCollectionOf<TGameHand> {
+  LX_XML_CLASS(TGameHands, TPelXMLCollectionOf<TGameHand>)
+
  public:
   TGameHands() = default;
-  TGameHands(const TGameHands&) = delete;
-  TGameHands& operator=(const TGameHands&) = delete;
-
-  int32_t Count() const { return static_cast<int32_t>(Rows.size()); }
-  TGameHand* Items(int32_t index) const { return Rows[static_cast<size_t>(index)].get(); }
-  TGameHand* Add();
-  void Clear() { Rows.clear(); }
-
- private:
-  std::vector<std::unique_ptr<TGameHand>> Rows;
 };
 
 }  // namespace lx

@@ -44,9 +44,11 @@ class TLxSetting : public TPelXMLObject {
   std::string optAutoLoginPlayerPassword;
 
   // Folders and files (not stored).
-  std::string AppFolder;      // the program file's folder
-  std::string SettingsFile;   // AppFolder + "settings.xml"
-  std::string TempFolder;     // private: <tmp>/_lxvptmp-<uid>/, else AppFolder + "Temp/_lxvptmp/"
+  std::string AppFolder;     // the program file's folder
+  std::string SettingsFile;  // AppFolder + "settings.xml"
+  // Private to the user: <tmp>/_lxvptmp-<uid>/, else AppFolder + "Temp/_lxvptmp/"; empty when
+  // neither is a folder of the user's own (nothing may then be extracted).
+  std::string TempFolder;
   std::string PlayersFile;    // AppFolder + "Players/players.xml"
   std::string DataFolder;     // AppFolder + "Data/"
   std::string PakFolder;      // AppFolder + "Data/Pak/"
