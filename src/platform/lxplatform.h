@@ -75,6 +75,8 @@ class TLxWindow {
   virtual void ShowError(const std::string& title, const std::string& text) = 0;
 
   virtual TLxRenderDevice& Device() = 0;
+  // Called after every presented frame (the headless clock moves on by one frame).
+  virtual void FramePresented() {}
 };
 
 // The real window: fixed 800 x 600 client area, not resizable. Returns nullptr and the reason
@@ -109,6 +111,10 @@ class TLxHeadlessWindow : public TLxWindow {
   void OpenDocument(const std::string& target) override { OpenedDocuments.push_back(target); }
   void ShowError(const std::string& title, const std::string& text) override;
   TLxRenderDevice& Device() override { return *RenderDevice; }
+  void FramePresented() override {
+    Ticks += FrameStepMs;  // wraps modulo 2^32 like a real tick count
+    ++FramesPresented;
+  }
 
   uint32_t Ticks = 0;
   uint32_t FrameStepMs = 16;

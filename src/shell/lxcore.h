@@ -21,6 +21,9 @@ class TLxDUDTexture;
 // spread over one or more device textures of TextureWidth x TextureHeight.
 class TLxEngineTexture {
  public:
+  TLxEngineTexture() = default;
+  TLxEngineTexture(TLxEngineTexture&&) = default;
+  TLxEngineTexture& operator=(TLxEngineTexture&&) = default;
   virtual ~TLxEngineTexture();
 
   // textures: TextureCount images of textureWidth x textureHeight colours, top row first.
