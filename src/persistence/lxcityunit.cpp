@@ -11,9 +11,10 @@ TLxCity* City = nullptr;
 
 void TLxCity::EnterCasino(const std::string& name) {
   if (!Settings || !CasinoManager) return;
-  if (!FileExists(Settings->CasinosFolder + name + "/casino.dat")) return;
+  // The folder is checked under the casino's own spelling: names match ignoring case, the file
+  // system does not.
   TLxCasino* casino = CasinoManager->FindCasino(name);
-  if (!casino) return;
+  if (!casino || !FileExists(Settings->CasinosFolder + casino->CasinoID + "/casino.dat")) return;
   if (Players && Players->CurrentPlayer)
     Players->CurrentPlayer->CasinoStats =
         casino->FindOrAddPlayer(Players->CurrentPlayer->PlayerName, true);
