@@ -1,0 +1,1 @@
+tessaro_bench(evaluator lx_gamecore)
