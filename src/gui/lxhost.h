@@ -27,6 +27,7 @@ class TLxHost {
   virtual void SetActiveControl(TLxCustomControl* control) = 0;
   virtual TLxCustomControl* GetOpenPopup() const = 0;
   virtual void SetOpenPopup(TLxCustomControl* control) = 0;
+  virtual TLxCustomControl* GetMainScene() const = 0;
   virtual TLxCustomControl* GetInputRoot() const = 0;
   virtual void SetInputRoot(TLxCustomControl* control) = 0;
 

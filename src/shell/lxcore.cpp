@@ -121,6 +121,11 @@ void TLxEngine::EndScene() {
 
 void TLxEngine::Flip() {
   if (!RenderDevice) return;
+  if (!PendingScreenShot.empty()) {
+    // Read before presenting: after a present the back buffer's content is undefined.
+    SaveBackBuffer(PendingScreenShot);
+    PendingScreenShot.clear();
+  }
   RenderDevice->Present();
   if (OwnerWindow) OwnerWindow->FramePresented();
 }
@@ -295,7 +300,7 @@ std::string TLxEngine::ScreenShot() {
     name = "screenshot_" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".bmp";
     if (!FileExists(WorkingFolder() + name)) break;
   }
-  SaveBackBuffer(WorkingFolder() + name);
+  PendingScreenShot = WorkingFolder() + name;
   Log("INFO: ScreenShot : " + name);
   return name;
 }

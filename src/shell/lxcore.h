@@ -97,8 +97,8 @@ class TLxEngine {
   TLxEngineFont* FindFont(const std::string& name);
   // Loads an archive image into the texture; 0 on success.
   int32_t LoadTexture(TLxDUDTexture* texture, const std::string& name);
-  // Chooses the next free screenshot_NN.bmp in the working folder, writes the back buffer to it
-  // as a 32-bit BMP and logs its name; returns the name.
+  // Chooses the next free screenshot_NN.bmp in the working folder and logs its name; the next
+  // frame is written to it as a 32-bit BMP just before it is presented. Returns the name.
   std::string ScreenShot();
 
   void Clear(TLxColor color);
@@ -137,6 +137,7 @@ class TLxEngine {
   std::vector<std::unique_ptr<TLxEngineFont>> FontList;
   TLxResourceManager* ResourceManager = nullptr;
   int32_t SceneDepth = 0;  // frames begun and not yet ended (a frame may render inside another)
+  std::string PendingScreenShot;  // path the next presented frame is written to
 
  private:
   // Loads the font records of the font archive into FontList (archive order).

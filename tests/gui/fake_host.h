@@ -23,7 +23,7 @@ class TFakeHost : public TLxHost {
   void SetActiveControl(TLxCustomControl* control) override { ActiveControl = control; }
   TLxCustomControl* GetOpenPopup() const override { return OpenPopup; }
   void SetOpenPopup(TLxCustomControl* control) override { OpenPopup = control; }
-  TLxCustomControl* GetMainScene() const { return MainScene; }
+  TLxCustomControl* GetMainScene() const override { return MainScene; }
   TLxCustomControl* GetInputRoot() const override { return InputRoot; }
   void SetInputRoot(TLxCustomControl* control) override { InputRoot = control; }
 

@@ -204,6 +204,9 @@ TEST_F(EngineTest, ScreenShotTakesTheFirstFreeNameAndWritesTheBackBuffer) {
   ClearLog();
   EXPECT_EQ(engine->ScreenShot(), "screenshot_03.bmp");
   EXPECT_EQ(LogLines().back(), "INFO: ScreenShot : screenshot_03.bmp");
+  EXPECT_FALSE(FileExists("screenshot_03.bmp"));  // written with the next frame
+  engine->EndScene();
+  engine->Flip();
   const auto bytes = ReadWholeFile("screenshot_03.bmp");
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(dir);

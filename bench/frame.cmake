@@ -1,0 +1,1 @@
+tessaro_bench(frame lx_testsupport)

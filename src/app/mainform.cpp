@@ -1,0 +1,240 @@
+#include "app/mainform.h"
+
+#include <algorithm>
+
+#include "base/lxlog.h"
+#include "scenes/lxanims.h"
+#include "scenes/lxscene.h"
+#include "shell/lxcore.h"
+
+namespace lx {
+
+TfrmMain* frmMain = nullptr;
+
+TfrmMain::TfrmMain(TLxWindow* window) : FWindow(window) {
+  FMainScene = std::make_unique<TLxMainScene>();
+  MainScene = FMainScene.get();
+  InputRoot = MainScene;
+  if (Engine) Engine->Timer.OnRender = [this](void* sender) { RenderFrame(sender); };
+}
+
+TfrmMain::~TfrmMain() {
+  if (Engine) Engine->Timer.OnRender = nullptr;
+  // The tree goes first; its destructors report to this window through ControlDestroyed.
+  FMainScene.reset();
+  MainScene = nullptr;
+  InputRoot = nullptr;
+  for (TLxAnim* anim : Anims) anim->InList = false;
+  Anims.clear();
+  AnimsCount = 0;
+}
+
+TLxCustomControl* TfrmMain::GetMainScene() const {
+  return MainScene;
+}
+
+void TfrmMain::RenderFrame(void*) {
+  if (!Engine) return;
+  for (size_t i = Anims.size(); i-- > 0;)
+    if (i < Anims.size() && !Anims[i]->Running) RemoveAnim(Anims[i]);
+  Engine->Clear(0);
+  Engine->BeginScene();
+  const uint64_t framesBefore = FramesRendered;
+  // The count is read once and the bounds checked at every position: a step may stop its
+  // animation, start others or render further frames from a nested message loop.
+  const int32_t n = AnimsCount;
+  for (int32_t i = 0; i < n; ++i) {
+    if (static_cast<size_t>(i) >= Anims.size()) break;
+    Anims[static_cast<size_t>(i)]->Process();
+    if (FTerminated) break;
+  }
+  // A frame rendered inside a step has presented and cleared the back buffer: start this one
+  // over so that it shows the whole tree on a clean picture.
+  if (FramesRendered != framesBefore) Engine->Clear(0);
+  if (MainScene) MainScene->Render();
+  Engine->EndScene();
+  Engine->Flip();
+  ++FramesRendered;
+}
+
+void TfrmMain::AddAnim(TLxAnim* anim) {
+  Anims.push_back(anim);
+  anim->InList = true;
+  AnimsCount = static_cast<int32_t>(Anims.size());
+}
+
+void TfrmMain::RemoveAnim(TLxAnim* anim) {
+  const auto it = std::find(Anims.begin(), Anims.end(), anim);
+  if (it != Anims.end()) Anims.erase(it);
+  anim->InList = false;
+  AnimsCount = static_cast<int32_t>(Anims.size());
+}
+
+bool TfrmMain::HandleMessage() {
+  if (FTerminated) return false;
+  try {
+    TLxEvent event;
+    if (FWindow->PollEvent(event)) {
+      Dispatch(event);
+    } else if (!Active && (!Engine || Engine->Timer.StopOnDeactivate)) {
+      // Inactive: no frames, and no busy loop either; sleep until the window system wakes us.
+      FWindow->WaitEvent(event);
+      Dispatch(event);
+    } else if (Engine && Engine->Timer.MayRender && Engine->Timer.OnRender) {
+      Engine->Timer.OnRender(&Engine->Timer);
+    }
+  } catch (const std::exception& e) {
+    Log(std::string("ERROR: ") + e.what());
+  } catch (...) {
+    Log("ERROR: unknown exception");
+  }
+  return !FTerminated;
+}
+
+void TfrmMain::WaitMs(uint32_t ms) {
+  const uint32_t start = FWindow->TickCount();
+  // Unsigned difference: correct across the wrap of the tick count.
+  while (FWindow->TickCount() - start < ms && HandleMessage()) {
+  }
+}
+
+void TfrmMain::Run() {
+  while (HandleMessage()) {
+  }
+}
+
+void TfrmMain::SetActiveControl(TLxCustomControl* control) {
+  if (control == ActiveControl) return;
+  ActiveControl = control;
+  Log("INFO: ACTIVECONTROL IS: " + (control ? control->Name() : std::string("NONE")));
+}
+
+void TfrmMain::SetOpenPopup(TLxCustomControl* control) {
+  if (OpenPopup && OpenPopup != control) {
+    TLxCustomControl* closing = OpenPopup;
+    OpenPopup = nullptr;
+    if (OnClosePopup) OnClosePopup(closing);
+  }
+  OpenPopup = control;
+}
+
+void TfrmMain::ControlDestroyed(TLxCustomControl* control) {
+  if (ActiveControl == control) ActiveControl = nullptr;
+  if (OpenPopup == control) OpenPopup = nullptr;
+  if (InputRoot == control) InputRoot = MainScene;
+  if (MainScene == control) {
+    MainScene = nullptr;
+    InputRoot = nullptr;
+  }
+}
+
+void TfrmMain::ShowHint(TLxCustomControl* sender) {
+  if (!sender) return;
+  const std::string* hint = sender->HintText();
+  if (hint && OnHint) OnHint(*hint);
+}
+
+void TfrmMain::OpenDocument(const std::string& target) {
+  if (Engine && Engine->IsFullScreen()) Engine->SetFullScreen(false);
+  FWindow->OpenDocument(target);
+}
+
+void TfrmMain::KeyDown(uint16_t key, uint8_t shift) {
+  if (ActiveControl) ActiveControl->KeyDown(key, shift);
+  if (InputRoot) {
+    TLxCustomControl* root = InputRoot;
+    root->KeyDown(key, shift);
+    // Every scene directly under the input root, shown or not: a scene decides itself whether it
+    // is showing. The walk re-reads the count, since a handler may close a scene.
+    for (int32_t i = 0; InputRoot == root && i < root->ControlCount(); ++i) {
+      TLxCustomControl* child = root->Controls(i);
+      if (child->IsScene()) child->KeyDown(key, shift);
+    }
+  }
+  if (key == 'F' && (shift & ssCtrl)) {
+    if (Engine) Engine->SetFullScreen(!Engine->IsFullScreen());
+  }
+  if (!DevMode) return;
+  auto call = [](const std::function<void()>& hook) {
+    if (hook) hook();
+  };
+  switch (key) {
+    case vk::F5:
+      call(OnReloadTheme);
+      Log("INFO: Theme reloaded !");
+      break;
+    case vk::F6:
+      call(OnFadeToBlack);
+      break;
+    case vk::F8:
+      call(OnDumpControlTree);
+      break;
+    case vk::F9:
+      call(OnMemoryReport);
+      break;
+    case vk::F10:
+      call(OnDumpTextures);
+      break;
+    default:
+      break;
+  }
+  if (key == 'X' && (shift & ssAlt)) Terminate();
+  if (key == 'S' && (shift & ssCtrl) && Engine) Engine->ScreenShot();
+  if (key == 'D' && (shift & ssCtrl)) call(OnFadeFromBlack);
+}
+
+void TfrmMain::TextInput(const std::string& text) {
+  if (ActiveControl && OnTextInput) OnTextInput(ActiveControl, text);
+}
+
+void TfrmMain::MouseDown(TLxMouseButton button, uint8_t shift, int32_t x, int32_t y) {
+  if (!InputRoot) return;
+  if (Engine) {
+    Engine->MouseDownX = x;
+    Engine->MouseDownY = y;
+  }
+  InputRoot->MouseDown(nullptr, button, shift, x, y);
+  // After the press: a press on a menu item is handled before its menu closes.
+  SetOpenPopup(nullptr);
+}
+
+void TfrmMain::MouseMove(uint8_t shift, int32_t x, int32_t y) {
+  if (InputRoot) InputRoot->MouseMove(nullptr, shift, x, y);
+}
+
+void TfrmMain::MouseUp(TLxMouseButton button, uint8_t shift, int32_t x, int32_t y) {
+  if (InputRoot) InputRoot->MouseUp(nullptr, button, shift, x, y);
+}
+
+void TfrmMain::Dispatch(const TLxEvent& event) {
+  switch (event.Kind) {
+    case TLxEventKind::KeyDown:
+      KeyDown(event.Key, event.Shift);
+      break;
+    case TLxEventKind::TextInput:
+      TextInput(event.Text);
+      break;
+    case TLxEventKind::MouseDown:
+      MouseDown(event.Button, event.Shift, event.X, event.Y);
+      break;
+    case TLxEventKind::MouseMove:
+      MouseMove(event.Shift, event.X, event.Y);
+      break;
+    case TLxEventKind::MouseUp:
+      MouseUp(event.Button, event.Shift, event.X, event.Y);
+      break;
+    case TLxEventKind::Activate:
+      Active = true;
+      break;
+    case TLxEventKind::Deactivate:
+      Active = false;
+      break;
+    case TLxEventKind::Quit:
+      Terminate();
+      break;
+    case TLxEventKind::None:
+      break;
+  }
+}
+
+}  // namespace lx

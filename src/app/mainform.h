@@ -1,0 +1,101 @@
+// The main window: owns the root of the control tree and the list of running animations,
+// renders one frame per idle pass and routes keyboard and mouse input into the tree.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/lxhost.h"
+#include "platform/lxplatform.h"
+
+namespace lx {
+
+class TLxMainScene;
+class TLxCasino;
+class TLxGame;
+
+class TfrmMain : public TLxHost {
+ public:
+  // The window and the engine (the global Engine) must outlive the main window. Creates the
+  // main scene and installs RenderFrame as the engine timer's render handler.
+  explicit TfrmMain(TLxWindow* window);
+  ~TfrmMain() override;
+  TfrmMain(const TfrmMain&) = delete;
+  TfrmMain& operator=(const TfrmMain&) = delete;
+
+  // One frame: drop finished animations, clear, step the animations, draw the tree, present.
+  void RenderFrame(void* sender);
+  void RenderNow() override { RenderFrame(nullptr); }
+  void AddAnim(TLxAnim* anim) override;
+  void RemoveAnim(TLxAnim* anim) override;
+  bool HandleMessage() override;
+  void WaitMs(uint32_t ms) override;
+  bool Terminated() const override { return FTerminated; }
+  // Ends every nested loop and the main loop; the caller then shuts down.
+  void Terminate() { FTerminated = true; }
+  // Handles messages until Terminate.
+  void Run();
+
+  TLxCustomControl* GetActiveControl() const override { return ActiveControl; }
+  void SetActiveControl(TLxCustomControl* control) override;
+  TLxCustomControl* GetOpenPopup() const override { return OpenPopup; }
+  void SetOpenPopup(TLxCustomControl* control) override;
+  TLxCustomControl* GetMainScene() const override;
+  TLxCustomControl* GetInputRoot() const override { return InputRoot; }
+  void SetInputRoot(TLxCustomControl* control) override { InputRoot = control; }
+  void ControlDestroyed(TLxCustomControl* control) override;
+  void ShowHint(TLxCustomControl* sender) override;
+
+  // Leaves full screen first, then asks the desktop to open the path or address.
+  void OpenDocument(const std::string& target);
+
+  // The window's handlers.
+  void KeyDown(uint16_t key, uint8_t shift);
+  void TextInput(const std::string& text);
+  void MouseDown(TLxMouseButton button, uint8_t shift, int32_t x, int32_t y);
+  void MouseMove(uint8_t shift, int32_t x, int32_t y);
+  void MouseUp(TLxMouseButton button, uint8_t shift, int32_t x, int32_t y);
+  void Dispatch(const TLxEvent& event);
+
+  TLxCustomControl* InputRoot = nullptr;
+  TLxCustomControl* OpenPopup = nullptr;
+  TLxCustomControl* ActiveControl = nullptr;
+  TLxMainScene* MainScene = nullptr;
+  std::vector<TLxAnim*> Anims;
+  int32_t AnimsCount = 0;
+  TLxCasino* CurrentCasino = nullptr;
+  TLxGame* CurrentGame = nullptr;
+
+  bool DevMode = false;
+  bool Active = true;
+  uint64_t FramesRendered = 0;
+
+  // Services that live in higher layers, installed at start-up. The developer keys call them;
+  // unset hooks do nothing.
+  std::function<void()> OnReloadTheme;
+  std::function<void()> OnFadeToBlack;
+  std::function<void()> OnFadeFromBlack;
+  std::function<void()> OnDumpControlTree;
+  std::function<void()> OnMemoryReport;
+  std::function<void()> OnDumpTextures;
+  // Closes an open popup (a menu or a drop-down list).
+  std::function<void(TLxCustomControl* popup)> OnClosePopup;
+  // The hint line: the text of the control the mouse entered.
+  std::function<void(const std::string& hint)> OnHint;
+  // Typed characters for the focused control.
+  std::function<void(TLxCustomControl* target, const std::string& text)> OnTextInput;
+
+  TLxWindow* Window() const { return FWindow; }
+
+ private:
+  TLxWindow* FWindow;
+  std::unique_ptr<TLxMainScene> FMainScene;
+  bool FTerminated = false;
+};
+
+extern TfrmMain* frmMain;
+
+}  // namespace lx
