@@ -66,19 +66,11 @@ TLxCasino::TLxCasino(const std::string& casinoID, const std::string& casinosFold
 }
 
 void TLxCasino::Load() {
-  if (!FileExists(FileName)) return;
-  try {
-    LoadFromFile(FileName);
-  } catch (...) {
-  }
+  LoadStoredFile(*this, FileName);
 }
 
 void TLxCasino::Save() {
-  if (FileName.empty()) return;
-  try {
-    SaveToFile(FileName);
-  } catch (...) {
-  }
+  SaveStoredFile(*this, FileName);
 }
 
 TPlayerStatistics* TLxCasino::FindOrAddPlayer(std::string_view name, bool create) {

@@ -61,13 +61,8 @@ void TLxSetting::Init(const std::string& appFolder, const std::string& systemTem
 }
 
 void TLxSetting::Load() {
-  if (FileExists(SettingsFile)) {
-    try {
-      LoadFromFile(SettingsFile);
-    } catch (...) {
-      return;  // keep what was read before the fault; nothing is forced
-    }
-  }
+  // After a fault, what was read before it stays and nothing is forced.
+  if (!LoadStoredFile(*this, SettingsFile)) return;
   optAntialias = true;
   optVSync = true;
   optSceneEffects = false;
@@ -75,11 +70,7 @@ void TLxSetting::Load() {
 }
 
 void TLxSetting::Save() {
-  if (SettingsFile.empty()) return;
-  try {
-    SaveToFile(SettingsFile);
-  } catch (...) {
-  }
+  SaveStoredFile(*this, SettingsFile);
 }
 
 void TLxSetting::SetTheme(const std::string& name) {

@@ -238,6 +238,10 @@ std::string_view XMLFindRoot(std::string_view text, std::string_view elementName
   return std::string_view();
 }
 
+bool XMLFileExists(const std::string& path) {
+  return FileExists(path);
+}
+
 std::string XMLReadFile(const std::string& path) {
   std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return std::string();
@@ -320,9 +324,9 @@ void TXMLPersistent::LoadDocument(std::string_view text) {
   SetXML(XMLFindRoot(text, ElementName()));
 }
 
-std::string TXMLObject::GetXMLDocument() const {
+std::string TXMLPersistent::Document(std::string_view prefix) const {
   const std::string name = ElementName();
-  std::string out;
+  std::string out(prefix);
   out += '<';
   out += name;
   out += '>';
@@ -333,13 +337,8 @@ std::string TXMLObject::GetXMLDocument() const {
   return out;
 }
 
-void TXMLObject::LoadFromFile(const std::string& path) {
-  const std::string text = XMLReadFile(path);
-  LoadFromXML(text);
-}
-
-void TXMLObject::SaveToFile(const std::string& path) const {
-  if (!WriteFileAtomic(path, GetXMLDocument()))
+void TXMLPersistent::SaveDocument(const std::string& path, std::string_view prefix) const {
+  if (!WriteFileAtomic(path, Document(prefix)))
     throw ELxError("Cannot create file \"" + path + "\"");
 }
 
@@ -400,29 +399,6 @@ void TXMLCollection::SetXML(std::string_view body) {
       ApplyElement(tag, content);
     pos = after;
   }
-}
-
-std::string TXMLCollection::GetXMLDocument() const {
-  const std::string name = ElementName();
-  std::string out;
-  out += '<';
-  out += name;
-  out += '>';
-  AppendXML(out);
-  out += "</";
-  out += name;
-  out += '>';
-  return out;
-}
-
-void TXMLCollection::LoadFromFile(const std::string& path) {
-  const std::string text = XMLReadFile(path);
-  LoadFromXML(text);
-}
-
-void TXMLCollection::SaveToFile(const std::string& path) const {
-  if (!WriteFileAtomic(path, "<?xml version = \"1.0\"?>" + GetXMLDocument()))
-    throw ELxError("Cannot create file \"" + path + "\"");
 }
 
 }  // namespace lx

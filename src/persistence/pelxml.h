@@ -85,33 +85,46 @@ class TXMLPropertyTable {
 // Written order of two property names.
 bool XMLPropertyNameLess(std::string_view a, std::string_view b);
 
+namespace xmldetail {
+void AppendInt(std::string& out, int32_t v);
+void AppendBool(std::string& out, bool v);
+// How a scalar of type V is written and read.
+template <class V>
+struct Codec;
+}  // namespace xmldetail
+
 // Declares the stored properties of T. Field forms take a pointer to a data member; accessor
 // forms take a getter and an optional setter (without a setter the property is written only).
 template <class T>
 class TXMLPropertiesOf {
  public:
+  template <class V>
+  using Getter = std::function<V(const T&)>;
+  template <class V>
+  using Setter = std::function<void(T&, V)>;
+
   explicit TXMLPropertiesOf(TXMLPropertyTable& table) : Table(table) {}
 
-  TXMLPropertiesOf& String(std::string name, std::string T::*field) {
-    return String(
-        std::move(name), [field](const T& o) { return o.*field; },
-        [field](T& o, const std::string& v) { o.*field = v; });
+  TXMLPropertiesOf& String(std::string name, std::string T::*field) { return Field(name, field); }
+  TXMLPropertiesOf& Integer(std::string name, int32_t T::*field) { return Field(name, field); }
+  TXMLPropertiesOf& Cardinal(std::string name, uint32_t T::*field) { return Field(name, field); }
+  TXMLPropertiesOf& Boolean(std::string name, bool T::*field) { return Field(name, field); }
+
+  TXMLPropertiesOf& String(std::string name, Getter<std::string> get,
+                           Setter<std::string> set = nullptr) {
+    return Accessors(std::move(name), std::move(get), std::move(set));
   }
-  TXMLPropertiesOf& Integer(std::string name, int32_t T::*field) {
-    return Integer(
-        std::move(name), [field](const T& o) { return o.*field; },
-        [field](T& o, int32_t v) { o.*field = v; });
+  TXMLPropertiesOf& Integer(std::string name, Getter<int32_t> get, Setter<int32_t> set = nullptr) {
+    return Accessors(std::move(name), std::move(get), std::move(set));
   }
-  TXMLPropertiesOf& Cardinal(std::string name, uint32_t T::*field) {
-    return Cardinal(
-        std::move(name), [field](const T& o) { return o.*field; },
-        [field](T& o, uint32_t v) { o.*field = v; });
+  TXMLPropertiesOf& Cardinal(std::string name, Getter<uint32_t> get,
+                             Setter<uint32_t> set = nullptr) {
+    return Accessors(std::move(name), std::move(get), std::move(set));
   }
-  TXMLPropertiesOf& Boolean(std::string name, bool T::*field) {
-    return Boolean(
-        std::move(name), [field](const T& o) { return o.*field; },
-        [field](T& o, bool v) { o.*field = v; });
+  TXMLPropertiesOf& Boolean(std::string name, Getter<bool> get, Setter<bool> set = nullptr) {
+    return Accessors(std::move(name), std::move(get), std::move(set));
   }
+
   // An owned stored object held by pointer or unique_ptr; read in place, never replaced.
   template <class O>
   TXMLPropertiesOf& Object(std::string name, O* T::*field) {
@@ -122,21 +135,49 @@ class TXMLPropertiesOf {
     return Object(std::move(name),
                   [field](const T& o) -> TXMLPersistent* { return (o.*field).get(); });
   }
-
-  TXMLPropertiesOf& String(std::string name, std::function<std::string(const T&)> get,
-                           std::function<void(T&, const std::string&)> set = nullptr);
-  TXMLPropertiesOf& Integer(std::string name, std::function<int32_t(const T&)> get,
-                            std::function<void(T&, int32_t)> set = nullptr);
-  TXMLPropertiesOf& Cardinal(std::string name, std::function<uint32_t(const T&)> get,
-                             std::function<void(T&, uint32_t)> set = nullptr);
-  TXMLPropertiesOf& Boolean(std::string name, std::function<bool(const T&)> get,
-                            std::function<void(T&, bool)> set = nullptr);
-  TXMLPropertiesOf& Object(std::string name, std::function<TXMLPersistent*(const T&)> get);
+  TXMLPropertiesOf& Object(std::string name, Getter<TXMLPersistent*> get) {
+    TXMLProperty p;
+    p.Name = std::move(name);
+    p.Kind = TXMLPropertyKind::Object;
+    p.Target = [get](const TXMLPersistent& o) { return get(static_cast<const T&>(o)); };
+    Table.Add(std::move(p));
+    return *this;
+  }
 
  private:
-  TXMLPropertiesOf& AddScalar(std::string name, TXMLPropertyKind kind,
-                              std::function<void(const T&, std::string&)> write,
-                              std::function<void(T&, std::string_view)> assign);
+  template <class V>
+  TXMLPropertiesOf& Field(std::string& name, V T::*field) {
+    using C = xmldetail::Codec<V>;
+    TXMLProperty p;
+    p.Name = std::move(name);
+    p.Kind = C::Kind;
+    p.Write = [field](const TXMLPersistent& o, std::string& out) {
+      C::Write(out, static_cast<const T&>(o).*field);
+    };
+    p.Assign = [field](TXMLPersistent& o, std::string_view text) {
+      static_cast<T&>(o).*field = C::Read(text);
+    };
+    Table.Add(std::move(p));
+    return *this;
+  }
+
+  template <class V>
+  TXMLPropertiesOf& Accessors(std::string name, Getter<V> get, Setter<V> set) {
+    using C = xmldetail::Codec<V>;
+    TXMLProperty p;
+    p.Name = std::move(name);
+    p.Kind = C::Kind;
+    p.Write = [get](const TXMLPersistent& o, std::string& out) {
+      C::Write(out, get(static_cast<const T&>(o)));
+    };
+    if (set)
+      p.Assign = [set](TXMLPersistent& o, std::string_view text) {
+        set(static_cast<T&>(o), C::Read(text));
+      };
+    Table.Add(std::move(p));
+    return *this;
+  }
+
   TXMLPropertyTable& Table;
 };
 
@@ -162,6 +203,7 @@ bool XMLElementContent(std::string_view text, std::string_view name, size_t& pos
 std::string_view XMLFindRoot(std::string_view text, std::string_view elementName);
 // The whole file as text, up to its first NUL; empty when it cannot be read.
 std::string XMLReadFile(const std::string& path);
+bool XMLFileExists(const std::string& path);
 
 // Common base of the three stored kinds.
 class TXMLPersistent {
@@ -190,6 +232,10 @@ class TXMLPersistent {
   void ApplyElement(std::string_view name, std::string_view content);
   // Finds the own element in a document and passes its content to SetXML.
   void LoadDocument(std::string_view text);
+  // prefix + "<ElementName>" + body + "</ElementName>".
+  std::string Document(std::string_view prefix) const;
+  // Raises ELxError when the file cannot be written; the previous file is then left as it was.
+  void SaveDocument(const std::string& path, std::string_view prefix) const;
 };
 
 // A single stored object.
@@ -198,12 +244,13 @@ class TXMLObject : public TXMLPersistent {
   TXMLObject() = default;
 
   // "<ElementName>" + body + "</ElementName>".
-  std::string GetXMLDocument() const;
+  std::string GetXMLDocument() const { return Document(""); }
   void LoadFromXML(std::string_view text) { LoadDocument(text); }
-  void LoadFromFile(const std::string& path);
+  // A missing file reads as empty text.
+  void LoadFromFile(const std::string& path) { LoadDocument(XMLReadFile(path)); }
   // The document, no declaration. Raises ELxError when the file cannot be written; the
   // previous file is then left as it was.
-  void SaveToFile(const std::string& path) const;
+  void SaveToFile(const std::string& path) const { SaveDocument(path, ""); }
 };
 
 class TXMLCollection;
@@ -247,12 +294,14 @@ class TXMLCollection : public TXMLPersistent {
   void Delete(int32_t index);
   void Clear();
 
-  std::string GetXMLDocument() const;
+  std::string GetXMLDocument() const { return Document(""); }
   void LoadFromXML(std::string_view text) { LoadDocument(text); }
-  void LoadFromFile(const std::string& path);
+  // A missing file reads as empty text: the collection is emptied.
+  void LoadFromFile(const std::string& path) { LoadDocument(XMLReadFile(path)); }
   // The declaration <?xml version = "1.0"?> followed by the document. Raises ELxError when the
   // file cannot be written; the previous file is then left as it was.
-  void SaveToFile(const std::string& path) const;
+  void SaveToFile(const std::string& path) const { SaveDocument(path, XMLDeclaration); }
+  static constexpr std::string_view XMLDeclaration = "<?xml version = \"1.0\"?>";
 
  private:
   TXMLItemClass ItemClass;
@@ -283,6 +332,36 @@ class TPelXMLCollectionOf : public TPelXMLCollection {
   TItem* Add() { return static_cast<TItem*>(TPelXMLCollection::Add()); }
   TItem* Items(int32_t index) const { return static_cast<TItem*>(TPelXMLCollection::Items(index)); }
 };
+
+// A new object, read from a document when the text is not empty.
+template <class T, class... Args>
+std::unique_ptr<T> CreateFromXML(std::string_view xml, Args&&... args) {
+  auto object = std::make_unique<T>(std::forward<Args>(args)...);
+  if (!xml.empty()) object->LoadFromXML(xml);
+  return object;
+}
+
+// The stored classes' Load and Save: the file is read only when it exists, and every error is
+// swallowed. LoadStoredFile is false when reading stopped at a fault (what was read stays).
+template <class T>
+bool LoadStoredFile(T& object, const std::string& path) {
+  if (!XMLFileExists(path)) return true;
+  try {
+    object.LoadFromFile(path);
+  } catch (...) {
+    return false;
+  }
+  return true;
+}
+
+template <class T>
+void SaveStoredFile(const T& object, const std::string& path) {
+  if (path.empty()) return;
+  try {
+    object.SaveToFile(path);
+  } catch (...) {
+  }
+}
 
 // Element name, property table and the virtual accessors of a stored class.
 #define LX_XML_CLASS(Class, Base)                              \
@@ -317,88 +396,36 @@ const TXMLPropertyTable& TXMLPropertyTable::Build() {
 }
 
 namespace xmldetail {
-void AppendInt(std::string& out, int32_t v);
-void AppendBool(std::string& out, bool v);
+
+template <>
+struct Codec<std::string> {
+  static constexpr TXMLPropertyKind Kind = TXMLPropertyKind::String;
+  static void Write(std::string& out, const std::string& v) { XMLAppendEscaped(out, v); }
+  static std::string Read(std::string_view text) { return std::string(text); }
+};
+
+template <>
+struct Codec<int32_t> {
+  static constexpr TXMLPropertyKind Kind = TXMLPropertyKind::Integer;
+  static void Write(std::string& out, int32_t v) { AppendInt(out, v); }
+  static int32_t Read(std::string_view text) { return XMLStrToInt(text); }
+};
+
+// The bit pattern travels: a cardinal is written and read as the signed 32-bit value.
+template <>
+struct Codec<uint32_t> {
+  static constexpr TXMLPropertyKind Kind = TXMLPropertyKind::Cardinal;
+  static void Write(std::string& out, uint32_t v) { AppendInt(out, static_cast<int32_t>(v)); }
+  static uint32_t Read(std::string_view text) { return static_cast<uint32_t>(XMLStrToInt(text)); }
+};
+
+template <>
+struct Codec<bool> {
+  static constexpr TXMLPropertyKind Kind = TXMLPropertyKind::Boolean;
+  static void Write(std::string& out, bool v) { AppendBool(out, v); }
+  static bool Read(std::string_view text) { return XMLStrToBool(text); }
+};
+
 }  // namespace xmldetail
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::AddScalar(
-    std::string name, TXMLPropertyKind kind, std::function<void(const T&, std::string&)> write,
-    std::function<void(T&, std::string_view)> assign) {
-  TXMLProperty p;
-  p.Name = std::move(name);
-  p.Kind = kind;
-  p.Write = [write](const TXMLPersistent& o, std::string& out) {
-    write(static_cast<const T&>(o), out);
-  };
-  if (assign)
-    p.Assign = [assign](TXMLPersistent& o, std::string_view text) {
-      assign(static_cast<T&>(o), text);
-    };
-  Table.Add(std::move(p));
-  return *this;
-}
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::String(std::string name,
-                                                 std::function<std::string(const T&)> get,
-                                                 std::function<void(T&, const std::string&)> set) {
-  std::function<void(T&, std::string_view)> assign;
-  if (set) assign = [set](T& o, std::string_view text) { set(o, std::string(text)); };
-  return AddScalar(
-      std::move(name), TXMLPropertyKind::String,
-      [get](const T& o, std::string& out) { XMLAppendEscaped(out, get(o)); }, assign);
-}
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::Integer(std::string name,
-                                                  std::function<int32_t(const T&)> get,
-                                                  std::function<void(T&, int32_t)> set) {
-  std::function<void(T&, std::string_view)> assign;
-  if (set) assign = [set](T& o, std::string_view text) { set(o, XMLStrToInt(text)); };
-  return AddScalar(
-      std::move(name), TXMLPropertyKind::Integer,
-      [get](const T& o, std::string& out) { xmldetail::AppendInt(out, get(o)); }, assign);
-}
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::Cardinal(std::string name,
-                                                   std::function<uint32_t(const T&)> get,
-                                                   std::function<void(T&, uint32_t)> set) {
-  std::function<void(T&, std::string_view)> assign;
-  // The bit pattern travels: a cardinal is written and read as the signed 32-bit value.
-  if (set)
-    assign = [set](T& o, std::string_view text) {
-      set(o, static_cast<uint32_t>(XMLStrToInt(text)));
-    };
-  return AddScalar(
-      std::move(name), TXMLPropertyKind::Cardinal,
-      [get](const T& o, std::string& out) {
-        xmldetail::AppendInt(out, static_cast<int32_t>(get(o)));
-      },
-      assign);
-}
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::Boolean(std::string name,
-                                                  std::function<bool(const T&)> get,
-                                                  std::function<void(T&, bool)> set) {
-  std::function<void(T&, std::string_view)> assign;
-  if (set) assign = [set](T& o, std::string_view text) { set(o, XMLStrToBool(text)); };
-  return AddScalar(
-      std::move(name), TXMLPropertyKind::Boolean,
-      [get](const T& o, std::string& out) { xmldetail::AppendBool(out, get(o)); }, assign);
-}
-
-template <class T>
-TXMLPropertiesOf<T>& TXMLPropertiesOf<T>::Object(std::string name,
-                                                 std::function<TXMLPersistent*(const T&)> get) {
-  TXMLProperty p;
-  p.Name = std::move(name);
-  p.Kind = TXMLPropertyKind::Object;
-  p.Target = [get](const TXMLPersistent& o) { return get(static_cast<const T&>(o)); };
-  Table.Add(std::move(p));
-  return *this;
-}
 
 }  // namespace lx

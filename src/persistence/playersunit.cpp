@@ -2,7 +2,6 @@
 
 #include "base/lxutils.h"
 #include "persistence/lxsettings.h"
-#include "platform/lxfiles.h"
 
 #include <unordered_map>
 
@@ -21,19 +20,11 @@ void TLxPlayer::DeclareProperties(TXMLPropertiesOf<TLxPlayer>& p) {
 }
 
 void TLxPlayers::Load() {
-  if (!FileExists(FileName)) return;
-  try {
-    LoadFromFile(FileName);
-  } catch (...) {
-  }
+  LoadStoredFile(*this, FileName);
 }
 
 void TLxPlayers::Save() {
-  if (FileName.empty()) return;
-  try {
-    SaveToFile(FileName);
-  } catch (...) {
-  }
+  SaveStoredFile(*this, FileName);
 }
 
 TLxPlayer* TLxPlayers::FindPlayer(std::string_view name) const {

@@ -74,8 +74,8 @@ TEST(PelXML, WrittenFormOfEveryKind) {
             "<Text> a&#x26;b&#x3C;c </Text>\r\n"
             "</SampleData>");
 
-  TSampleData back;
-  back.LoadFromXML(d.GetXMLDocument());
+  const auto made = CreateFromXML<TSampleData>(d.GetXMLDocument());
+  const TSampleData& back = *made;
   EXPECT_EQ(back.Number, -12);
   EXPECT_EQ(back.Text, "a&b<c");  // trimmed on reading
   EXPECT_EQ(back.Big, 3000000000u);

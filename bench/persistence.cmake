@@ -1,0 +1,1 @@
+tessaro_bench(persistence lx_persistence)

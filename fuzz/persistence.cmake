@@ -1,0 +1,2 @@
+tessaro_fuzz(xml lx_persistence)
+tessaro_fuzz(ini lx_persistence)
