@@ -21,6 +21,8 @@ namespace {
 
 // A stored record of the largest accepted size may be a little larger than its data.
 constexpr int64_t maxStoredSize = static_cast<int64_t>(arcMaxRecordSize) * 2;
+// Deflate cannot expand data by more than about 1032 to 1: a record claiming more is corrupt.
+constexpr int64_t maxDeflateRatio = 1032;
 
 class TByteSource {
  public:
@@ -188,7 +190,8 @@ int32_t ReadRecord(const TByteSource& src, const std::string& name, std::string&
       static_cast<int64_t>(r.Offset) + static_cast<int64_t>(arcRecordHeaderSize);
   // Sizes that cannot be true mark the record corrupt before anything is allocated for them.
   if (r.UncompressedSize < 0 || r.UncompressedSize > arcMaxRecordSize || r.StoredSize < 0 ||
-      r.StoredSize > maxStoredSize || r.StoredSize > src.Size() - dataOffset)
+      r.StoredSize > maxStoredSize || r.StoredSize > src.Size() - dataOffset ||
+      r.UncompressedSize > static_cast<int64_t>(r.StoredSize) * maxDeflateRatio + 1024)
     return arcInflateError;
   std::string stored(static_cast<size_t>(r.StoredSize), '\0');
   if (!src.ReadAt(dataOffset, stored.data(), stored.size())) return arcReadError;
