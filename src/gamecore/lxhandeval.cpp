@@ -8,19 +8,24 @@ namespace lx {
 namespace {
 
 struct TCardInfo {
-  int8_t Rank;
-  int8_t Suit;
+  int32_t Rank;
+  int32_t Suit;
+  uint64_t RankCount;  // 1 in the 4 bits of the rank count (naturals only)
+  uint32_t RankBit;
+  uint32_t SuitBit;
 };
 
 constexpr std::array<TCardInfo, 55> MakeCardInfo() {
   std::array<TCardInfo, 55> table{};
-  table[0] = {-1, -1};
+  table[0] = {-1, -1, 0, 0, 0};
   for (int32_t card = 1; card <= 52; ++card) {
-    table[static_cast<size_t>(card)] = {static_cast<int8_t>((card - 1) % 13 + 1),
-                                        static_cast<int8_t>((card - 1) / 13 + 1)};
+    const int32_t rank = (card - 1) % 13 + 1;
+    const int32_t suit = (card - 1) / 13 + 1;
+    table[static_cast<size_t>(card)] = {rank, suit, uint64_t{1} << (4 * rank), 1u << rank,
+                                        1u << suit};
   }
-  table[53] = {kJokerRank, 0};
-  table[54] = {kJokerRank, 0};
+  table[53] = {kJokerRank, 0, 0, 0, 0};
+  table[54] = {kJokerRank, 0, 0, 0, 0};
   return table;
 }
 
@@ -178,68 +183,71 @@ void TLxHandEvaluator::Prepare(const TGameInfo* game) {
   FiveWild = orRoyal(Pays(hcFiveOfAKindD) ? hcFiveOfAKindD : hcFiveOfAKind);
 }
 
-int32_t TLxHandEvaluator::Classify(const TShape& shape, int32_t lumioNumber,
-                                   THandDetails& d) const {
+// Inlined into both callers, so that the shape stays in registers.
+[[gnu::always_inline]] inline int32_t TLxHandEvaluator::Classify(const TShape& shape,
+                                                                 int32_t lumioNumber,
+                                                                 THandDetails& d) const {
   d = THandDetails{};
   const uint64_t counts = shape.Counts;
   const uint32_t ranks = shape.Ranks;
-  const int32_t distinct = std::popcount(ranks);
-  const int32_t lo = ranks ? std::countr_zero(ranks) : 0;
-  const int32_t hi = ranks ? 31 - std::countl_zero(ranks) : 0;
+  // Lowest and highest natural rank (32 and -1 when there is none).
+  const int32_t lo = std::countr_zero(ranks);
+  const int32_t hi = 31 - std::countl_zero(ranks);
   // An ace with nothing below ten beside it: the ace counts high.
-  const bool aceHigh = lo == 1 && (ranks & kTwoToNine) == 0;
+  const bool aceHigh = (lo == 1) & ((ranks & kTwoToNine) == 0);
+  // The ranks held at least four, three and two times, one bit per rank.
   const uint64_t fours = counts & kNibbleBit2;
   const uint64_t threes = (counts + kNibbleOnes) & kNibbleBit2;
   const uint64_t pairs = (counts + 2 * kNibbleOnes) & kNibbleBit2;
-
-  auto highPair = [&](int32_t pairRank) {
-    d.PairRank = pairRank;
-    const int32_t code = HighPairOf[static_cast<size_t>(pairRank)];
-    if (code != hcNothing) d.MainRank = pairRank;
-    return code;
+  const bool twoRanksPaired = (pairs & (pairs - 1)) != 0;
+  // With wild cards: the natural cards fit into one run of five, the ace low or high, and which
+  // straight flush they make in one suit.
+  const bool wildStraight = (pairs == 0) & ((hi - lo < 5) | aceHigh);
+  const int32_t wildStraightFlush = (lo >= 10) | aceHigh ? hcRoyalFlush : hcStreetFlush;
+  auto wildFlushOrStraight = [&]() -> int32_t {
+    if (!shape.OneSuit) return hcStreet;
+    return wildStraight ? wildStraightFlush : hcFlush;
   };
 
   switch (shape.Wild) {
     case 0: {
-      const bool straight = distinct == 5 && (hi - lo == 4 || ranks == kRoyalRanks);
-      if (shape.OneSuit) {
+      // Bitwise operators: half of all hands hold a pair, so a branch here would be a coin toss.
+      const bool straight = (pairs == 0) & ((hi - lo == 4) | (ranks == kRoyalRanks));
+      if (shape.OneSuit | straight) [[unlikely]] {
+        if (!shape.OneSuit) return hcStreet;
         if (!straight) return hcFlush;
         return ranks == kRoyalRanks ? NaturalRoyal : hcStreetFlush;
       }
-      if (straight) return hcStreet;
-      if (distinct == 5) return hcNothing;
-      if (fours) {
+      if (fours) [[unlikely]] {
         const int32_t q = HighestRank(fours);
         const int32_t k = CountOf(counts, q) == 5 ? q : std::countr_zero(ranks & ~(1u << q));
         d.MainRank = q;
         d.LumioFour = q == lumioNumber;
         return NaturalPoker[static_cast<size_t>(q)][static_cast<size_t>(k)];
       }
-      if (threes) {
+      if (threes) [[unlikely]] {
         const int32_t t = HighestRank(threes);
-        const bool fullHouse = distinct == 2;
-        if (!fullHouse) d.MainRank = t;
+        if (!twoRanksPaired) d.MainRank = t;
         if (t == lumioNumber && Pays(hc3xLumio)) {
           d.LumioThree = true;
           return hc3xLumio;
         }
-        return fullHouse ? hcFullHouse : hcThreeOfAKind;
+        return twoRanksPaired ? hcFullHouse : hcThreeOfAKind;
       }
-      if (distinct == 3 && Pays(hcTwoPairs)) {
+      if (twoRanksPaired && Pays(hcTwoPairs)) {
         d.MainRank = LowestRank(pairs);
         d.SecondRank = HighestRank(pairs);
         return hcTwoPairs;
       }
-      // The higher pair counts, aces highest.
-      return highPair((pairs >> 4) & 4u ? 1 : HighestRank(pairs));
+      // The higher pair counts, aces highest; 0 without a pair (bit 0 stands for no rank).
+      const int32_t pairRank = (pairs >> 4) & 4u ? 1 : HighestRank(pairs | 1u);
+      const int32_t code = HighPairOf[static_cast<size_t>(pairRank)];
+      d.PairRank = pairRank;
+      d.MainRank = code != hcNothing ? pairRank : 0;
+      return code;
     }
     case 1: {
-      const bool straight = distinct == 4 && (hi - lo < 5 || aceHigh);
-      if (shape.OneSuit && straight) {
-        return lo >= 10 || aceHigh ? hcRoyalFlush : hcStreetFlush;
-      }
-      if (shape.OneSuit) return hcFlush;
-      if (straight) return hcStreet;
+      if (shape.OneSuit | wildStraight) return wildFlushOrStraight();
       if (fours) {
         d.LumioFour = HighestRank(fours) == lumioNumber;
         return hcFiveOfAKind;
@@ -250,21 +258,20 @@ int32_t TLxHandEvaluator::Classify(const TShape& shape, int32_t lumioNumber,
         d.LumioThree = t == lumioNumber;
         return WildPokerOf[static_cast<size_t>(t)];
       }
+      if (twoRanksPaired) return hcFullHouse;
       if (pairs) {
-        if (distinct == 2) return hcFullHouse;
         d.MainRank = HighestRank(pairs);
         return hcThreeOfAKind;
       }
-      // The wild card pairs with the highest natural card.
-      return highPair(lo == 1 ? 1 : hi);
+      // The wild card pairs with the highest natural card, aces highest.
+      const int32_t pairRank = lo == 1 ? 1 : hi;
+      const int32_t code = HighPairOf[static_cast<size_t>(pairRank)];
+      d.PairRank = pairRank;
+      d.MainRank = code != hcNothing ? pairRank : 0;
+      return code;
     }
     case 2: {
-      const bool straight = distinct == 3 && (hi - lo < 5 || aceHigh);
-      if (shape.OneSuit && straight) {
-        return lo >= 10 || aceHigh ? hcRoyalFlush : hcStreetFlush;
-      }
-      if (shape.OneSuit) return hcFlush;
-      if (straight) return hcStreet;
+      if (shape.OneSuit | wildStraight) return wildFlushOrStraight();
       if (threes) return hcFiveOfAKind;
       if (pairs) {
         const int32_t p = HighestRank(pairs);
@@ -275,11 +282,9 @@ int32_t TLxHandEvaluator::Classify(const TShape& shape, int32_t lumioNumber,
       return hcThreeOfAKind;
     }
     case 3: {
-      const bool straight = distinct == 2 && (hi - lo < 5 || aceHigh);
-      if (shape.OneSuit && straight) {
-        return lo >= 10 || aceHigh ? hcRoyalFlush : hcStreetFlush;
-      }
-      if (distinct == 1) return hcFiveOfAKind;
+      // Four of a kind is always there: no flush or straight of less.
+      if (shape.OneSuit & wildStraight) return wildStraightFlush;
+      if (pairs) return hcFiveOfAKind;
       d.MainRank = lo;
       return WildPoker;
     }
@@ -325,14 +330,16 @@ int32_t TLxHandEvaluator::EvaluateCardsCode(int32_t c1, int32_t c2, int32_t c3, 
   uint32_t suitBits = 0;
   for (const int32_t card : cards) {
     if (!ValidCard(card)) return hcNothing;
-    const TCardInfo info = kCardInfo[static_cast<size_t>(card)];
+    const TCardInfo& info = kCardInfo[static_cast<size_t>(card)];
     const bool joker = info.Rank == kJokerRank;
-    const bool natural = !joker && info.Rank != wildRank;
+    const bool wild = joker || info.Rank == wildRank;
+    // Without branches: a wild card adds nothing to the counts, ranks and suits.
+    const uint32_t keep = static_cast<uint32_t>(wild) - 1u;
     shape.Joker |= joker;
-    shape.Wild += natural ? 0 : 1;
-    shape.Counts += natural ? uint64_t{1} << (4 * info.Rank) : 0;
-    shape.Ranks |= natural ? 1u << info.Rank : 0;
-    suitBits |= natural ? 1u << info.Suit : 0;
+    shape.Wild += static_cast<int32_t>(wild);
+    shape.Counts += info.RankCount & (uint64_t{0} - (keep & 1u));
+    shape.Ranks |= info.RankBit & keep;
+    suitBits |= info.SuitBit & keep;
   }
   shape.OneSuit = (suitBits & (suitBits - 1)) == 0;
   THandDetails details;
