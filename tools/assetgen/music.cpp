@@ -10,6 +10,7 @@
 //   oN octave (o4 holds middle C), < and > octave down and up;  lN default length;
 //   vN velocity (1..127);  qN gate in eighths of the length (8 = legato);  pN pan change;
 //   {ceg}LEN a chord (octave marks inside apply only inside);  [ ... ]N repeats;  @NAME macro;
+//   | a bar line (checked: the notes before it fill whole bars);
 //   grid STEPS KEY:PATTERN ...   one bar of drums: STEPS per bar; KEY one of the drum names
 //   below; PATTERN chars . rest, x hit, X accent, o soft, g ghost.
 #include <algorithm>
@@ -222,6 +223,10 @@ class NoteParser {
         lastPitches_.clear();
       } else if (c == '^') {
         Tie(Length(s, i));
+      } else if (c == '|') {  // a bar line: the notes so far must fill whole bars
+        if (st_.tick % kBar != 0)
+          Fail(where_, "bar line inside bar " + std::to_string(st_.tick / kBar + 1) + " (beat " +
+                           std::to_string(1.0 + (st_.tick % kBar) / double(kTicks)) + ")");
       } else if (c == 'o') {
         if (!Number(s, i, n)) Fail(where_, "o needs a number");
         st_.octave = n;
