@@ -284,7 +284,7 @@ std::string Bmp(int32_t w, int32_t h, uint16_t bits, uint32_t compression, const
   put(1, 2);
   put(bits, 2);
   put(compression, 4);
-  put(0, 16);
+  for (int i = 0; i < 4; ++i) put(0, 4);  // image size, resolution
   put(0, 4);
   return s + extra + rows;
 }
