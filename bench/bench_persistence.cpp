@@ -99,12 +99,23 @@ void BM_SaveCasino(benchmark::State& state) {
                           static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
+// The text alone, without the file system: writing must grow linearly too.
+void BM_CasinoText(benchmark::State& state) {
+  const std::string path = CasinoFile(2000 * state.range(0));
+  lx::TLxCasino casino("Bench", Folder(), lx::TGameLookup());
+  casino.LoadFromFile(path);
+  for (auto _ : state) benchmark::DoNotOptimize(casino.GetXMLDocument().size());
+  state.SetBytesProcessed(state.iterations() *
+                          static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadPlayers)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePlayers)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadCasino)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCasino)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CasinoText)->Arg(1)->Arg(2)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   char pattern[] = "/tmp/lxbench-XXXXXX";
