@@ -221,6 +221,7 @@ int Extract(const std::string& path, const std::string& folderArg) {
   TLxArchive archive;
   if (OpenArchive(path, archive)) return 1;
   const std::string root = WithSlash(folderArg);
+  if (!ForceDirectories(root)) return Fail("cannot create " + folderArg);
   int bad = 0;
   for (int32_t i = 0; i < archive.Count(); ++i) {
     const std::string& name = archive.RecordName(i);
