@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/lxlog.h"
+#include "gui/lxmessageframe.h"
+#include "persistence/lxsettings.h"
 #include "scenes/lxanims.h"
 #include "scenes/lxscene.h"
 #include "shell/lxcore.h"
@@ -15,6 +17,9 @@ TfrmMain::TfrmMain(TLxWindow* window) : FWindow(window) {
   FMainScene = std::make_unique<TLxMainScene>();
   MainScene = FMainScene.get();
   InputRoot = MainScene;
+  OnReloadTheme = [this] { ReloadTheme(); };
+  OnFadeToBlack = [this] { FadeToBlack(); };
+  OnFadeFromBlack = [this] { FadeFromBlack(); };
   if (Engine) Engine->Timer.OnRender = [this](void* sender) { RenderFrame(sender); };
 }
 
@@ -137,6 +142,42 @@ void TfrmMain::ShowHint(TLxCustomControl* sender) {
 void TfrmMain::OpenDocument(const std::string& target) {
   if (Engine && Engine->IsFullScreen()) Engine->SetFullScreen(false);
   FWindow->OpenDocument(target);
+}
+
+int32_t TfrmMain::MessageBox(const std::string& text, int32_t kind, int32_t buttons) {
+  if (!MainScene) return mrNone;
+  auto* frame = new TframeMessage(MainScene, kind, buttons, 0, text);
+  const TLxComponentGuard guard(frame);
+  const int32_t result = frame->ShowModal();
+  if (guard.Alive()) delete frame;
+  return result;
+}
+
+void TfrmMain::FadeFromBlack() {
+  TAnimFade fade;
+  fade.FromBlack = true;
+  fade.HoldThenFadeOut = false;
+  fade.Start();
+}
+
+void TfrmMain::FadeToBlack() {
+  TAnimFade fade;
+  fade.FromBlack = false;
+  fade.HoldThenFadeOut = true;
+  fade.Start();
+}
+
+void TfrmMain::ReloadTheme() {
+  // The previous cursor comes back also when a theme throws.
+  struct TCursorBack {
+    TLxWindow* Window;
+    bool Waiting;
+    ~TCursorBack() { Window->SetWaitCursor(Waiting); }
+  } back{FWindow, FWindow->WaitCursor()};
+  FWindow->SetWaitCursor(true);
+  const std::string theme = Settings ? Settings->ThemeName : std::string();
+  Log("INFO: Loading theme: " + theme);
+  ReloadSceneThemes(MainScene, theme);
 }
 
 void TfrmMain::KeyDown(uint16_t key, uint8_t shift) {

@@ -51,6 +51,14 @@ class TfrmMain : public TLxHost {
 
   // Leaves full screen first, then asks the desktop to open the path or address.
   void OpenDocument(const std::string& target);
+  // The message dialog as a child of the main scene, shown modally and freed; its result.
+  int32_t MessageBox(const std::string& text, int32_t kind, int32_t buttons) override;
+  // A blocking fade from black to the scene, or from the scene to black; freed at its end.
+  void FadeFromBlack() override;
+  void FadeToBlack() override;
+  // With the hourglass cursor: every scene directly under the main scene reloads its theme
+  // with Settings.ThemeName.
+  void ReloadTheme() override;
 
   // The window's handlers.
   void KeyDown(uint16_t key, uint8_t shift);
@@ -73,8 +81,9 @@ class TfrmMain : public TLxHost {
   bool Active = true;
   uint64_t FramesRendered = 0;
 
-  // Services that live in higher layers, installed at start-up. The developer keys call them;
-  // unset hooks do nothing.
+  // What the developer keys call. The first three are the window's own services unless
+  // replaced; the others live in higher layers and are installed at start-up. Unset hooks do
+  // nothing.
   std::function<void()> OnReloadTheme;
   std::function<void()> OnFadeToBlack;
   std::function<void()> OnFadeFromBlack;

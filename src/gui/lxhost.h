@@ -38,6 +38,23 @@ class TLxHost {
 
   virtual void AddAnim(TLxAnim* anim) = 0;
   virtual void RemoveAnim(TLxAnim* anim) = 0;
+
+  // Services of the main window for the screens and games. A host without a window (a test
+  // double of the control tree) shows nothing: the dialog is closed without a result (0) and
+  // the fades and the reload do nothing.
+  // Shows the message dialog modally (buttons: 1 YES, 2 NO, 4 OK, 8 CANCEL) and returns the
+  // result of the button clicked (6, 7, 1 or 2).
+  virtual int32_t MessageBox(const std::string& text, int32_t kind, int32_t buttons) {
+    (void)text;
+    (void)kind;
+    (void)buttons;
+    return 0;
+  }
+  // Blocking full-screen fades, from black to the scene and from the scene to black.
+  virtual void FadeFromBlack() {}
+  virtual void FadeToBlack() {}
+  // Every scene under the main scene loads its theme again.
+  virtual void ReloadTheme() {}
 };
 
 extern TLxHost* Host;
