@@ -1,0 +1,1 @@
+tessaro_bench(controls lx_testsupport)
