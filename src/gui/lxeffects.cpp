@@ -152,75 +152,33 @@ void TLxEffects::Stop(TLxControl& control, int32_t group, bool immediate) {
 }
 
 void TLxEffects::Run(TLxControl& control) {
-  // Scroll.
+  // Scroll: the distance covered is measured along the direction from the origin.
+  const bool vertical = ScrollOptions == ScrollDown || ScrollOptions == ScrollUp;
+  const int32_t sign = ScrollOptions == ScrollDown || ScrollOptions == ScrollRight ? 1 : -1;
+  const bool scrolls = vertical || ScrollOptions == ScrollRight || ScrollOptions == ScrollLeft;
+  auto scrollBy = [&](int32_t delta) {
+    if (vertical) {
+      control.SetTop(control.Top() + delta);
+    } else {
+      control.SetLeft(control.Left() + delta);
+    }
+  };
+  const int32_t covered = sign * (vertical ? control.Top() - control.EffectOriginTop
+                                           : control.Left() - control.EffectOriginLeft);
+  const int32_t step = ScrollStep(ScrollSpeed);
   if (ScrollState == EffectToTarget) {
-    const int32_t s = ScrollStep(ScrollSpeed);
-    const int32_t t0 = control.EffectOriginTop, l0 = control.EffectOriginLeft;
-    bool moved = false;
-    switch (ScrollOptions) {
-      case ScrollDown:
-        if (control.Top() - t0 < ScrollDistance) {
-          control.SetTop(control.Top() + s);
-          moved = true;
-        }
-        break;
-      case ScrollUp:
-        if (t0 - control.Top() < ScrollDistance) {
-          control.SetTop(control.Top() - s);
-          moved = true;
-        }
-        break;
-      case ScrollRight:
-        if (control.Left() - l0 < ScrollDistance) {
-          control.SetLeft(control.Left() + s);
-          moved = true;
-        }
-        break;
-      case ScrollLeft:
-        if (l0 - control.Left() < ScrollDistance) {
-          control.SetLeft(control.Left() - s);
-          moved = true;
-        }
-        break;
-      default:
-        break;
+    if (scrolls && covered < ScrollDistance) {
+      scrollBy(sign * step);
+    } else {
+      ScrollState = ScrollSource == EffectRollOver ? EffectHolding : EffectCycling;
     }
-    if (!moved) ScrollState = ScrollSource == EffectRollOver ? EffectHolding : EffectCycling;
   } else if (ScrollState == EffectCycling || ScrollState == EffectReturning) {
-    const int32_t s = ScrollStep(ScrollSpeed);
-    const int32_t t0 = control.EffectOriginTop, l0 = control.EffectOriginLeft;
-    bool moved = false;
-    switch (ScrollOptions) {
-      case ScrollDown:
-        if (t0 < control.Top()) {
-          control.SetTop(control.Top() - s);
-          moved = true;
-        }
-        break;
-      case ScrollUp:
-        if (control.Top() < t0) {
-          control.SetTop(control.Top() + s);
-          moved = true;
-        }
-        break;
-      case ScrollRight:
-        if (l0 < control.Left()) {
-          control.SetLeft(control.Left() - s);
-          moved = true;
-        }
-        break;
-      case ScrollLeft:
-        if (control.Left() < l0) {
-          control.SetLeft(control.Left() + s);
-          moved = true;
-        }
-        break;
-      default:
-        break;
-    }
-    if (!moved) {
-      control.SetTop(t0);
-      control.SetLeft(l0);
+    if (scrolls && covered > 0) {
+      scrollBy(-sign * step);
+    } else {
+      // The last step may have overshot: the return ends exactly at the origin.
+      control.SetTop(control.EffectOriginTop);
+      control.SetLeft(control.EffectOriginLeft);
       ScrollState = ScrollState == EffectCycling ? EffectToTarget : EffectIdle;
     }
   }
