@@ -556,6 +556,10 @@ void ArtLibrary::ParseText(const std::string& text, const std::string& fileName)
   if (open) Fail(current.where, "block " + current.name + " has no end");
 }
 
+cairo_font_face_t* ArtLibrary::FontFace(const std::string& name) const {
+  return impl_->FontFace(name, "font " + name);
+}
+
 std::vector<const Block*> ArtLibrary::BlocksOfKind(const std::string& kind) const {
   std::vector<const Block*> out;
   for (const auto& b : others_)

@@ -58,6 +58,8 @@ class ArtLibrary {
   std::vector<const Block*> BlocksOfKind(const std::string& kind) const;
   const Block* FindShape(const std::string& name) const;
   const Vars& Globals() const { return globals_; }
+  // A face declared with "font" (owned by the library).
+  cairo_font_face_t* FontFace(const std::string& name) const;
 
   // Draws a block's body on cr in its own coordinates; extra variables shadow the globals.
   void Draw(cairo_t* cr, const Block& block, const Vars& vars) const;

@@ -203,7 +203,8 @@ int Run(const Options& opt) {
     std::string file = group;
     std::replace(file.begin(), file.end(), '/', '_');
     ForceDirectories(opt.sheets + "/");
-    WriteContactSheet(opt.sheets + "/" + file + ".png", group, list, columns, scale);
+    WriteContactSheet(opt.sheets + "/" + file + ".png", group, list, columns, scale,
+                      lib.FontFace("sans-bold"));
     for (auto& [label, s] : items) cairo_surface_destroy(s);
   }
 

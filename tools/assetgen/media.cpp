@@ -87,7 +87,8 @@ std::string EncodeWav(const std::vector<int16_t>& samples, int rate) {
 }
 
 void WriteContactSheet(const std::string& pngPath, const std::string& title,
-                       const std::vector<SheetItem>& items, int columns, double scale) {
+                       const std::vector<SheetItem>& items, int columns, double scale,
+                       cairo_font_face_t* face) {
   int cellW = 0, cellH = 0;
   for (const auto& it : items) {
     cellW = std::max(cellW, cairo_image_surface_get_width(it.surface));
@@ -107,7 +108,7 @@ void WriteContactSheet(const std::string& pngPath, const std::string& title,
   cairo_set_source(cr, felt);
   cairo_paint(cr);
   cairo_pattern_destroy(felt);
-  cairo_select_font_face(cr, "sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_face(cr, face);
   cairo_set_font_size(cr, 16);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_move_to(cr, pad, 22);

@@ -22,6 +22,7 @@ struct SheetItem {
 };
 // Draws the items in a grid over a table-felt background with their labels and writes a PNG.
 void WriteContactSheet(const std::string& pngPath, const std::string& title,
-                       const std::vector<SheetItem>& items, int columns, double scale);
+                       const std::vector<SheetItem>& items, int columns, double scale,
+                       cairo_font_face_t* face);
 
 }  // namespace lx::assetgen

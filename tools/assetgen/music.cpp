@@ -2,6 +2,7 @@
 //
 //   tempo BPM                      quarter notes per minute
 //   bars N                         every track must last exactly N bars of 4/4 (clean loops)
+//   level DB                       scales every track's volume (balances pieces against each other)
 //   macro NAME TEXT                defines @NAME (more lines with the same name append)
 //   track NAME ch=1..16 prog=0..127 [vol=] [pan=] [rev=] [cho=]   then note lines, indented
 // Note text (whitespace is ignored):
@@ -360,6 +361,7 @@ MusicPiece CompileMusic(const std::string& text, const std::string& fileName) {
   };
   std::vector<TrackDef> tracks;
   double tempo = 120;
+  double levelDb = 0;
   int bars = 0;
   std::istringstream in(text);
   std::string line;
@@ -383,6 +385,8 @@ MusicPiece CompileMusic(const std::string& text, const std::string& fileName) {
     }
     if (tok[0] == "tempo" && tok.size() == 2) {
       tempo = EvalNumber(tok[1], where);
+    } else if (tok[0] == "level" && tok.size() == 2) {
+      levelDb = EvalNumber(tok[1], where);
     } else if (tok[0] == "bars" && tok.size() == 2) {
       bars = static_cast<int>(EvalNumber(tok[1], where));
     } else if (tok[0] == "macro" && tok.size() >= 2) {
@@ -450,7 +454,10 @@ MusicPiece CompileMusic(const std::string& text, const std::string& fileName) {
       ev.push_back(
           {0, 0,
            std::string{static_cast<char>(0xC0 | ch), static_cast<char>(num("prog", 0, 0, 127))}});
-    cc(7, num("vol", 100, 0, 127));
+    // MIDI volume is about 40 log10(v / 127) dB
+    cc(7, std::clamp(
+              static_cast<int>(std::lround(num("vol", 100, 0, 127) * std::pow(10.0, levelDb / 40))),
+              0, 127));
     cc(10, num("pan", 64, 0, 127));
     cc(91, num("rev", 40, 0, 127));
     cc(93, num("cho", 0, 0, 127));
