@@ -258,25 +258,15 @@ void AppendSvgPath(cairo_t* cr, const std::string& d, const std::string& where) 
         cmd = rel ? 'l' : 'L';
         break;
       }
-      case 'L': {
-        double x = number() + ox, y = number() + oy;
+      case 'L':
+      case 'H':
+      case 'V': {
+        char up = static_cast<char>(std::toupper(static_cast<unsigned char>(cmd)));
+        double x = up == 'V' ? cx : number() + ox;
+        double y = up == 'H' ? cy : number() + oy;
         cairo_line_to(cr, x, y);
         cx = lx = x;
         cy = ly = y;
-        break;
-      }
-      case 'H': {
-        double x = number() + ox;
-        cairo_line_to(cr, x, cy);
-        cx = lx = x;
-        ly = cy;
-        break;
-      }
-      case 'V': {
-        double y = number() + oy;
-        cairo_line_to(cr, cx, y);
-        cy = ly = y;
-        lx = cx;
         break;
       }
       case 'C': {
@@ -295,17 +285,16 @@ void AppendSvgPath(cairo_t* cr, const std::string& d, const std::string& where) 
         lx = x2, ly = y2, cx = x, cy = y;
         break;
       }
-      case 'Q': {
-        double qx = number() + ox, qy = number() + oy, x = number() + ox, y = number() + oy;
-        cairo_curve_to(cr, cx + 2.0 / 3 * (qx - cx), cy + 2.0 / 3 * (qy - cy),
-                       x + 2.0 / 3 * (qx - x), y + 2.0 / 3 * (qy - y), x, y);
-        lx = qx, ly = qy, cx = x, cy = y;
-        break;
-      }
+      case 'Q':
       case 'T': {
         double qx = cx, qy = cy;
         char p = static_cast<char>(std::toupper(static_cast<unsigned char>(prev)));
-        if (p == 'Q' || p == 'T') qx = 2 * cx - lx, qy = 2 * cy - ly;
+        if (std::toupper(static_cast<unsigned char>(cmd)) == 'Q') {
+          qx = number() + ox;
+          qy = number() + oy;
+        } else if (p == 'Q' || p == 'T') {
+          qx = 2 * cx - lx, qy = 2 * cy - ly;
+        }
         double x = number() + ox, y = number() + oy;
         cairo_curve_to(cr, cx + 2.0 / 3 * (qx - cx), cy + 2.0 / 3 * (qy - cy),
                        x + 2.0 / 3 * (qx - x), y + 2.0 / 3 * (qy - y), x, y);
@@ -373,7 +362,9 @@ std::string Substitute(const std::string& text, const std::vector<const Vars*>& 
   for (int round = 0; round < 8; ++round) {
     bool named = false;
     for (size_t i = 0; i + 1 < s.size(); ++i)
-      if (s[i] == '$' && IsIdentChar(s[i + 1])) named = true;
+      if (s[i] == '$' && IsIdentChar(s[i + 1]) &&
+          !std::isdigit(static_cast<unsigned char>(s[i + 1])))
+        named = true;
     if (!named) break;
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -382,9 +373,10 @@ std::string Substitute(const std::string& text, const std::vector<const Vars*>& 
         continue;
       }
       size_t j = i + 1;
-      while (j < s.size() && IsIdentChar(s[j])) ++j;
+      if (j < s.size() && !std::isdigit(static_cast<unsigned char>(s[j])))
+        while (j < s.size() && IsIdentChar(s[j])) ++j;
       std::string name = s.substr(i + 1, j - i - 1);
-      if (name.empty()) {  // a '$' that starts no name is itself
+      if (name.empty()) {  // a '$' that starts no name (such as "$5") is itself
         out += '$';
         continue;
       }
