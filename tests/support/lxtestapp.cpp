@@ -71,11 +71,15 @@ TLxColor TLxTestApp::Pixel(int32_t x, int32_t y) {
 }
 
 std::string TLxTestApp::SaveScreen(const std::string& name) {
-  const std::string dir = std::string(TESSARO_TEST_OUTPUT_DIR) + "/";
-  ForceDirectories(dir);
-  const std::string path = dir + name;
+  const std::string path = OutputPath(name);
   Engine->SaveBackBuffer(path);
   return path;
+}
+
+std::string TLxTestApp::OutputPath(const std::string& name) {
+  const std::string dir = std::string(TESSARO_TEST_OUTPUT_DIR) + "/";
+  ForceDirectories(dir);
+  return dir + name;
 }
 
 }  // namespace lx::test
