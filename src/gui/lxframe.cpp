@@ -7,6 +7,7 @@ namespace lx {
 
 TLxFrame::TLxFrame(TLxComponent* mainScene) : TLxScene(mainScene) {
   SetVisible(true);
+  Hidden = false;  // a frame is shown from the start; its parts fade in with ShowModal
   SetSceneName("COMMON");
 
   // The darkening layer fades in slowly, one alpha unit per frame.
