@@ -160,6 +160,9 @@ TEST(PelXML, ScalarReadingRules) {
   EXPECT_EQ(v, INT32_MIN);
   EXPECT_FALSE(XMLTryStrToInt("$100000000", v));
   EXPECT_FALSE(XMLTryStrToInt("12a", v));
+  for (const char* wide : {"18446744073709551616", "18446744073709551617", "$10000000000000005",
+                           "-18446744073709551617", "4294967296", "$100000001"})
+    EXPECT_FALSE(XMLTryStrToInt(wide, v)) << wide;
 }
 
 TEST(PelXML, ConversionErrorStopsReading) {
