@@ -6,6 +6,7 @@
 #include "persistence/lxgamehands.h"
 #include "persistence/pelxml.h"
 #include "persistence_fixture.h"
+#include "support/lxtestuser.h"
 
 namespace lx {
 
@@ -240,6 +241,27 @@ TEST_F(PelXMLFiles, MissingFileKeepsObjectAndEmptiesCollection) {
   items.Add();
   items.LoadFromFile(Root + "none.xml");
   EXPECT_EQ(items.Count(), 0);
+}
+
+TEST_F(PelXMLFiles, UnreadableFileRaisesAndKeepsTheCollection) {
+  TLxStoreItems items;
+  items.Add()->DataStr = "kept";
+  items.SaveToFile(Root + "items.xml");
+  ASSERT_EQ(chmod((Root + "items.xml").c_str(), 0), 0);
+  const test::TAsOrdinaryUser user;
+  EXPECT_EQ(XMLReadFile(Root + "none.xml"), "");
+  try {
+    items.LoadFromFile(Root + "items.xml");
+    FAIL() << "no error";
+  } catch (const ELxError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"" + Root + "items.xml\"", 0), 0u)
+        << e.what();
+  }
+  ASSERT_EQ(items.Count(), 1);
+  EXPECT_EQ(items.Items(0)->DataStr, "kept");
+  // A folder where the file should be is not a missing file either.
+  ASSERT_TRUE(ForceDirectories(Root + "dir.xml"));
+  EXPECT_THROW(XMLReadFile(Root + "dir.xml"), ELxError);
 }
 
 TEST_F(PelXMLFiles, FilesAreExactBytesAndReadUpToNul) {
