@@ -72,6 +72,8 @@ TfrmProfile::TfrmProfile(TLxComponent* mainScene) : TLxFrame(mainScene) {
     EdtPassword->SetCaption(current->Password);
     EdtPassword2->SetCaption(current->Password);
     ImgPlayer->SetPattern(current->PictureID);
+    // A picture number the installation has no picture for shows (and then stores) the first.
+    if (current->PictureID < 1 || !ImgPlayer->TextureLoaded()) ImgPlayer->SetPattern(1);
     CbAutoLogin->SetChecked(Settings &&
                             SameText(current->PlayerName, Settings->optAutoLoginPlayerName));
   }

@@ -191,6 +191,7 @@ TEST_F(LoginTest, ANewProfileIsCheckedBeforeItIsCreated) {
 TEST_F(LoginTest, EditingTheProfileStoresItsTickAndRefusesAnotherPlayersName) {
   AddPlayer("ANNA", "A");
   AddPlayer("BEN", "B");
+  Players->Items(0)->PictureID = 0;  // no such picture: the first is shown and stored
   Settings->optAutoLoginPlayerName = "ANNA";
   Settings->Save();
   ASSERT_TRUE(Players->Login("ANNA", "A"));
@@ -202,6 +203,8 @@ TEST_F(LoginTest, EditingTheProfileStoresItsTickAndRefusesAnotherPlayersName) {
     EXPECT_EQ(Find<TLxEdit>(f, "EDT_USERNAME")->Caption(), "ANNA");
     EXPECT_EQ(Find<TLxEdit>(f, "EDT_PASSWORD2")->Caption(), "A");
     EXPECT_TRUE(profile->CbAutoLogin->Checked());
+    EXPECT_EQ(profile->PictureID(), 1);
+    EXPECT_TRUE(profile->ImgPlayer->TextureLoaded());
     ClickOn(profile->CbAutoLogin);
     ClickOn(profile->BtnClose);
   });
@@ -252,6 +255,7 @@ TEST_F(LoginTest, EditingTheProfileStoresItsTickAndRefusesAnotherPlayersName) {
   ASSERT_EQ(Players->Count(), 2);
   EXPECT_EQ(Players->Items(0)->PlayerName, "ANNIE");
   EXPECT_EQ(Players->Items(0)->FirstName, "");
+  EXPECT_EQ(Players->Items(0)->PictureID, 1);
   EXPECT_EQ(Players->Items(1)->PlayerName, "BEN");
 }
 
