@@ -3,6 +3,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include "platform/lxdebugwindow.h"
 #include "platform/lxplatform.h"
 
 extern char** environ;
@@ -162,6 +163,7 @@ class TLxSdlWindow : public TLxWindow {
 
   bool Translate(const SDL_Event& e, TLxEvent& out) {
     out = TLxEvent{};
+    if (DebugWindowEvent(&e)) return false;
     switch (e.type) {
       case SDL_QUIT:
         out.Kind = TLxEventKind::Quit;
