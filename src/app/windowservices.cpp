@@ -1,6 +1,7 @@
 #include "app/windowservices.h"
 
 #include "app/mainform.h"
+#include "screens/creditform.h"
 #include "screens/debugform.h"
 #include "screens/helpform.h"
 
@@ -17,6 +18,7 @@ void InstallWindowServices(TfrmMain& main, TfrmDebug* debug) {
     };
   }
   main.Services.ShowHelp = [](int32_t) { ShowHelpWindow(); };
+  InstallCreditWindow();
 }
 
 }  // namespace lx

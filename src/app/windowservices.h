@@ -1,5 +1,6 @@
 // Connects the main window's services to the windows of the screens: the developer dumps and
-// the memory report to the debug window, the help to the help window.
+// the memory report to the debug window, the help to the help window; and the machines' credit
+// window.
 #pragma once
 
 namespace lx {

@@ -9,6 +9,7 @@
 #include "persistence/lxsettings.h"
 #include "platform/lxhtmlview.h"
 #include "screens/modalwindow.h"
+#include "screens/windowcontrols.h"
 #include "shell/lxcore.h"
 
 namespace lx {
@@ -27,21 +28,15 @@ std::string HelpStartPage() {
 
 TfrmHelp::TfrmHelp(TLxComponent* mainScene) : TLxFrame(mainScene) {
   SetSceneName("HELP");
+  UseOwnWindowPicture(*this);
   Caption->SetCaption("HELP");
 
-  auto button = [this](const char* name, const char* caption, TLxNotifyEvent onClick) {
-    auto* b = new TLxButton(this);
-    b->SetName(name);
-    b->SetCaption(caption);
-    b->OnClick = std::move(onClick);
-    AddControl(b);
-    return b;
-  };
-  BtnClose = button("BTN_CLOSE", "CLOSE", [this](TLxCustomControl*) { CloseWith(mrCancel); });
-  BtnScrollUp =
-      button("BTN_SCROLLUP", "U", [this](TLxCustomControl*) { ScrollBy(-HelpScrollStep); });
-  BtnScrollDown =
-      button("BTN_SCROLLDOWN", "D", [this](TLxCustomControl*) { ScrollBy(HelpScrollStep); });
+  BtnClose =
+      AddButton(*this, "BTN_CLOSE", "CLOSE", [this](TLxCustomControl*) { CloseWith(mrCancel); });
+  BtnScrollUp = AddButton(*this, "BTN_SCROLLUP", "U",
+                          [this](TLxCustomControl*) { ScrollBy(-HelpScrollStep); });
+  BtnScrollDown = AddButton(*this, "BTN_SCROLLDOWN", "D",
+                            [this](TLxCustomControl*) { ScrollBy(HelpScrollStep); });
 
   PnlHtmlView = new TLxPanel(this);
   PnlHtmlView->SetName("PNL_HTMLVIEW");

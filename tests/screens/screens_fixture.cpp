@@ -1,44 +1,12 @@
 #include "screens_fixture.h"
 
-#include <cairo.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <vector>
+#include <cstdlib>
 
 #include "platform/lxfiles.h"
 #include "shell/lxbitmap.h"
+#include "support/lxpng.h"
 
 namespace lx::test {
-
-TDistInstall::TDistInstall() {
-  char pattern[] = "/tmp/lxwindows-XXXXXX";
-  const char* made = mkdtemp(pattern);
-  Root = std::string(made ? made : "/tmp/lxwindows-failed") + "/";
-  namespace fs = std::filesystem;
-  const fs::path dist = TESSARO_DIST_DIR;
-  std::error_code ec;
-  fs::copy(dist / "Data", fs::path(Root) / "Data", fs::copy_options::recursive, ec);
-  fs::copy(dist / "Help", fs::path(Root) / "Help", fs::copy_options::recursive, ec);
-  ForceDirectories(Root + "systmp/");
-  TheSettings = std::make_unique<TLxSetting>(Root, Root + "systmp");
-  Settings = TheSettings.get();
-  TheAppInfo = std::make_unique<TLxApplicationInfo>(Root);
-  AppInfo = TheAppInfo.get();
-  TheResources = std::make_unique<TLxResourceManager>();
-  ResourceManager = TheResources.get();
-}
-
-TDistInstall::~TDistInstall() {
-  ResourceManager = nullptr;
-  TheResources.reset();
-  AppInfo = nullptr;
-  TheAppInfo.reset();
-  Settings = nullptr;
-  TheSettings.reset();
-  std::error_code ec;
-  std::filesystem::remove_all(Root, ec);
-}
 
 namespace {
 
@@ -48,30 +16,35 @@ std::string OutputFolder(TLxTestApp& app) {
   return dir;
 }
 
-void WritePng(const TShot& shot, const std::string& path) {
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, shot.Width, shot.Height);
-  unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  for (int32_t y = 0; y < shot.Height; ++y)
-    for (int32_t x = 0; x < shot.Width; ++x) {
-      const TLxColor c = shot.At(x, y);
-      reinterpret_cast<uint32_t*>(data + y * stride)[x] =
-          ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    }
-  cairo_surface_mark_dirty(surface);
-  cairo_surface_write_to_png(surface, path.c_str());
-  cairo_surface_destroy(surface);
+}  // namespace
+
+TScreensApp::TScreensApp() {
+  TheAppInfo = std::make_unique<TLxApplicationInfo>(Root);
+  AppInfo = TheAppInfo.get();
+  ThePlayers = std::make_unique<TLxPlayers>();
+  ThePlayers->FileName = Settings->PlayersFile;
+  Players = ThePlayers.get();
 }
 
-}  // namespace
+TScreensApp::~TScreensApp() {
+  Players = nullptr;
+  AppInfo = nullptr;
+}
+
+TLxPlayer* TScreensApp::SignIn(const std::string& name, uint32_t bank) {
+  auto* player = ThePlayers->Add();
+  player->PlayerName = name;
+  player->Bank = bank;
+  ThePlayers->CurrentPlayer = player;
+  return player;
+}
 
 TShot TScreensApp::SavePng(const std::string& name) {
   TShot shot;
   Window.Device().ReadPixels(shot.Pixels);
   shot.Width = Window.Device().Width();
   shot.Height = Window.Device().Height();
-  WritePng(shot, OutputFolder(*this) + name + ".png");
+  WritePng(OutputFolder(*this) + name + ".png", shot.Width, shot.Height, shot.Pixels);
   return shot;
 }
 
@@ -89,9 +62,13 @@ TShot TScreensApp::Developed() {
   shot.Width = bitmap.Width;
   shot.Height = bitmap.Height;
   shot.Pixels = bitmap.Pixels;
-  WritePng(shot, OutputFolder(*this) + FShotName + ".png");
+  WritePng(OutputFolder(*this) + FShotName + ".png", shot.Width, shot.Height, shot.Pixels);
   DeleteFile(bmp);
   return shot;
+}
+
+void TScreensApp::ClickOn(const TLxCustomControl* control) {
+  Window.PushClick(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2);
 }
 
 double ShareUnlike(const TShot& shot, int32_t left, int32_t top, int32_t width, int32_t height,
