@@ -59,6 +59,13 @@ class TSdlDebugWindow : public TLxDebugWindow {
     Draw();
   }
 
+  uint32_t WindowID() const override { return SDL_GetWindowID(Window); }
+  std::vector<uint32_t> LastPicture(int32_t& width, int32_t& height) const override {
+    width = TextureW;
+    height = TextureH;
+    return Picture;
+  }
+
   bool Handle(const SDL_Event& e) {
     const uint32_t id = SDL_GetWindowID(Window);
     uint32_t eventWindow = 0;
@@ -179,6 +186,10 @@ class TSdlDebugWindow : public TLxDebugWindow {
       cairo_set_source_rgb(cr, 1, 1, 1);
       cairo_rectangle(cr, left, top, width, PanelHeight - labelHeight - 2);
       cairo_fill(cr);
+      // Long entries stop at the edge of their list.
+      cairo_save(cr);
+      cairo_rectangle(cr, left, top, width, PanelHeight - labelHeight - 2);
+      cairo_clip(cr);
       for (size_t i = 0; i < Lists[list].size(); ++i) {
         const double y = top + entryHeight * static_cast<double>(i);
         if (static_cast<int32_t>(i) == Selected[list]) {
@@ -192,9 +203,19 @@ class TSdlDebugWindow : public TLxDebugWindow {
         cairo_move_to(cr, left + 3, y + entryHeight - 4);
         cairo_show_text(cr, Lists[list][i].c_str());
       }
+      cairo_restore(cr);
     }
     cairo_destroy(cr);
     cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    Picture.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+    for (int32_t y = 0; y < h; ++y)
+      for (int32_t x = 0; x < w; ++x) {
+        const uint32_t argb = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+        Picture[static_cast<size_t>(y * w + x)] =
+            ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16) | 0xFF000000u;
+      }
     SDL_UpdateTexture(Texture, nullptr, cairo_image_surface_get_data(surface),
                       cairo_image_surface_get_stride(surface));
     cairo_surface_destroy(surface);
@@ -206,6 +227,7 @@ class TSdlDebugWindow : public TLxDebugWindow {
   SDL_Window* Window;
   SDL_Renderer* Renderer;
   SDL_Texture* Texture = nullptr;
+  std::vector<uint32_t> Picture;
   int32_t TextureW = 0, TextureH = 0;
   int32_t PanelHeight;
   std::vector<std::string> Lists[2];

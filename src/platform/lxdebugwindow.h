@@ -30,6 +30,9 @@ class TLxDebugWindow {
   virtual void Invalidate() = 0;
   // list 0 left, 1 right; index -1 selects nothing.
   virtual void SetSelected(int32_t list, int32_t index) = 0;
+  virtual uint32_t WindowID() const = 0;
+  // The picture last drawn, red in the low byte, top row first.
+  virtual std::vector<uint32_t> LastPicture(int32_t& width, int32_t& height) const = 0;
 
   // A click on an entry: list 0 or 1 and the entry's index.
   std::function<void(int32_t list, int32_t index)> OnSelect;

@@ -34,6 +34,8 @@ class TfrmDebug {
   void Show();
   void Hide();
   bool Visible() const { return FVisible; }
+  // The real window while it exists (nullptr headless or before Show).
+  TLxDebugWindow* RealWindow() const { return FWindow.get(); }
 
   // Appends the text as one line of the log.
   void Log(const std::string& text);
