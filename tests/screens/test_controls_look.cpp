@@ -11,7 +11,7 @@
 #include "gui/lxprogressbar.h"
 #include "persistence/lxsettings.h"
 #include "scenes/lxscene.h"
-#include "screens/screens_fixture.h"
+#include "screens/dialogs_fixture.h"
 
 namespace lx::test {
 namespace {

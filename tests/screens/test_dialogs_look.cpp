@@ -10,7 +10,7 @@
 #include "scenes/lxscene.h"
 #include "screens/loginform.h"
 #include "screens/profileform.h"
-#include "screens/screens_fixture.h"
+#include "screens/dialogs_fixture.h"
 
 namespace lx::test {
 namespace {
