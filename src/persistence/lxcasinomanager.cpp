@@ -78,14 +78,24 @@ TPlayerStatistics* TLxCasino::FindOrAddPlayer(std::string_view name, bool create
                    [](TPlayerStatistics& s) -> std::string& { return s.PlayerName; });
 }
 
-TLxCasinoManager::TLxCasinoManager(const std::string& casinosFolder, const TGameLookup& findGame) {
-  std::string folder = casinosFolder;
-  if (!folder.empty() && folder.back() != '/') folder += '/';
+TLxCasinoManager::TLxCasinoManager(const std::string& casinosFolder, const TGameLookup& findGame)
+    : TLxCasinoManager(casinosFolder, casinosFolder, findGame) {}
+
+TLxCasinoManager::TLxCasinoManager(const std::string& casinosFolder,
+                                   const std::string& userCasinosFolder,
+                                   const TGameLookup& findGame) {
+  auto withSlash = [](std::string f) {
+    if (!f.empty() && f.back() != '/') f += '/';
+    return f;
+  };
+  const std::string folder = withSlash(casinosFolder);
+  const std::string records = withSlash(userCasinosFolder);
   for (const std::string& name : ListSubfolders(folder)) {
     if (!FileExists(folder + name + "/casino.dat")) continue;
     try {
       auto casino = std::make_unique<TLxCasino>(name, folder, findGame);
-      casino->FileName = folder + name + "/casino.xml";
+      if (records != folder) ForceDirectories(records + name + "/", 0700);
+      casino->FileName = records + name + "/casino.xml";
       casino->Load();
       Casinos.push_back(std::move(casino));
     } catch (...) {

@@ -76,13 +76,17 @@ class TLxCasino : public TPelXMLObject {
   std::unique_ptr<TPlayersStatistics> PlayersStatistics = std::make_unique<TPlayersStatistics>();
   std::string CasinoID;           // the casino's folder name
   std::vector<TGameInfo*> Games;  // catalog entries offered, in file order; not owned
-  std::string FileName;           // CasinosFolder + CasinoID + "/casino.xml"
+  std::string FileName;           // UserCasinosFolder + CasinoID + "/casino.xml"
 };
 
 class TLxCasinoManager {
  public:
   // Every sub-folder of casinosFolder holding "casino.dat" becomes a casino, loaded at once.
+  // Its records ("casino.xml", the machines' data files) are kept in the folder of the same name
+  // under userCasinosFolder (by default casinosFolder itself), made there when missing.
   TLxCasinoManager(const std::string& casinosFolder, const TGameLookup& findGame);
+  TLxCasinoManager(const std::string& casinosFolder, const std::string& userCasinosFolder,
+                   const TGameLookup& findGame);
   // Saves and frees every casino, last first.
   ~TLxCasinoManager();
   TLxCasinoManager(const TLxCasinoManager&) = delete;

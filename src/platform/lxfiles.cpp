@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,15 +23,33 @@ bool DirectoryExists(const std::string& path) {
   return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ForceDirectories(const std::string& path) {
+bool ForceDirectories(const std::string& path, uint32_t mode) {
   if (path.empty()) return false;
   if (DirectoryExists(path)) return true;
   std::string p = path;
   while (p.size() > 1 && p.back() == '/') p.pop_back();
   const size_t slash = p.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) ForceDirectories(p.substr(0, slash));
-  if (mkdir(p.c_str(), 0755) == 0) return true;
+  if (slash != std::string::npos && slash > 0) ForceDirectories(p.substr(0, slash), mode);
+  if (mkdir(p.c_str(), static_cast<mode_t>(mode)) == 0) return true;
   return DirectoryExists(p);
+}
+
+std::string RealFolder(const std::string& path) {
+  char* real = realpath(path.c_str(), nullptr);
+  if (!real) return std::string();
+  std::string folder = real;
+  free(real);
+  if (!DirectoryExists(folder)) return std::string();
+  if (folder.back() != '/') folder += '/';
+  return folder;
+}
+
+bool UserMayWrite(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return false;
+  // The superuser may write anything; what it made read-only still says it should not.
+  if (geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+  return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 namespace {
@@ -104,9 +123,7 @@ std::string LastFileError() {
 bool MayReplaceFile(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR;
-  // The superuser may write anything; a file it made read-only still says it should not be.
-  if (geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-  return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+  return UserMayWrite(path);
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes) {
@@ -157,6 +174,25 @@ std::string WorkingFolder() {
   std::string dir = buffer;
   if (dir.empty() || dir.back() != '/') dir += '/';
   return dir;
+}
+
+std::string UserDataHome() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  // A relative XDG_DATA_HOME is invalid and ignored.
+  if (xdg && xdg[0] == '/') {
+    std::string folder = xdg;
+    if (folder.back() != '/') folder += '/';
+    return folder;
+  }
+  std::string home;
+  if (const char* env = std::getenv("HOME"); env && env[0] == '/') {
+    home = env;
+  } else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) {
+    home = user->pw_dir;
+  }
+  if (home.empty() || home[0] != '/') return std::string();
+  if (home.back() != '/') home += '/';
+  return home + ".local/share/";
 }
 
 bool EnsurePrivateFolder(const std::string& path) {

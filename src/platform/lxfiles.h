@@ -11,8 +11,13 @@ namespace lx {
 
 bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool DirectoryExists(const std::string& path);
-// Creates the folder and its missing parents (mode 0755); true when it exists afterwards.
-bool ForceDirectories(const std::string& path);
+// Creates the folder and its missing parents (mode 0755, or the mode given); true when it exists
+// afterwards.
+bool ForceDirectories(const std::string& path, uint32_t mode = 0755);
+// The absolute, link-free form of an existing folder, ending in '/'; empty when there is none.
+std::string RealFolder(const std::string& path);
+// True when the file or folder exists and the user may write to it.
+bool UserMayWrite(const std::string& path);
 // Names (not paths) of the sub-folders of a folder, sorted bytewise; "." and ".." left out.
 std::vector<std::string> ListSubfolders(const std::string& folder);
 std::vector<std::string> ListFiles(const std::string& folder);
@@ -37,6 +42,10 @@ std::string ProgramFolder();
 std::string ProgramPath();
 // Working folder, ending in '/'.
 std::string WorkingFolder();
+// The user's data folder of the desktop: $XDG_DATA_HOME when it is an absolute path, else
+// $HOME/.local/share (the home folder from the user database when HOME is not set); ends in
+// '/', empty when no home folder is known.
+std::string UserDataHome();
 
 // A folder private to the user under $TMPDIR (or /tmp): <base>/_lxvptmp-<uid>/, mode 0700.
 // Refuses (returns empty) when the name exists but is not a real directory owned by the user

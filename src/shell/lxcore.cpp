@@ -4,6 +4,7 @@
 
 #include "base/lxlog.h"
 #include "base/lxutils.h"
+#include "persistence/lxsettings.h"
 #include "platform/lxfiles.h"
 #include "platform/lxplatform.h"
 #include "shell/lxtextures.h"
@@ -293,12 +294,14 @@ bool TLxEngine::SaveBackBuffer(const std::string& path) {
 }
 
 std::string TLxEngine::ScreenShot() {
+  // Beside the developer's dev.id, or in the player's folder for an installed game.
+  const std::string folder = Settings ? Settings->OutputFolder : WorkingFolder();
   std::string name;
   for (int i = 1;; ++i) {
     name = "screenshot_" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".bmp";
-    if (!FileExists(WorkingFolder() + name)) break;
+    if (!FileExists(folder + name)) break;
   }
-  PendingScreenShot = WorkingFolder() + name;
+  PendingScreenShot = folder + name;
   Log("INFO: ScreenShot : " + name);
   return name;
 }

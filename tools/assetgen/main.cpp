@@ -1,13 +1,15 @@
 // assetgen: draws the pictures, synthesises the sounds and writes the music of the game into a
 // staging folder that lxrpack then packs into the archives.
 //
-//   assetgen --data DIR --out DIR --fonts DIR [--sheets DIR]
+//   assetgen --data DIR --out DIR --fonts DIR [--sheets DIR] [--icons DIR]
 //
 // DIR/art/*.art    pictures (see art.h); card sets are composed from "cardset" blocks
 // DIR/sounds.txt   sound effects (see sound.cpp)
 // DIR/music/*.mml  music pieces (see music.cpp), written as Sounds/music_<file name>.mid
 // DIR/<SCENE>/theme.scn   copied as they are
 // The records land in OUT/pak/ (wiped first); OUT/report.txt lists sizes and levels.
+// With --icons, every "icon NAME W H SIZE..." block of the art files is drawn at each SIZE into
+// ICONS/hicolor/<SIZE>x<SIZE>/apps/NAME.png, the desktop's icon theme layout.
 #include <cairo.h>
 
 #include <algorithm>
@@ -29,7 +31,7 @@ namespace lx::assetgen {
 namespace {
 
 struct Options {
-  std::string data, out, fonts, sheets;
+  std::string data, out, fonts, sheets, icons;
   std::vector<std::string> zoom;  // pictures drawn three times larger on sheets/zoom.png
 };
 
@@ -126,6 +128,42 @@ void ComposeCards(ArtLibrary& lib) {
   }
 }
 
+// The desktop icons: each block's W x H design scaled to every size it lists.
+int WriteIcons(const ArtLibrary& lib, const std::string& folder) {
+  fs::remove_all(folder + "/hicolor");
+  int written = 0;
+  for (const Block* icon : lib.BlocksOfKind("icon")) {
+    if (icon->args.size() < 3) throw ArtError(icon->where + ": icon NAME W H SIZE...");
+    const double w = EvalNumber(icon->args[0], icon->where);
+    const double h = EvalNumber(icon->args[1], icon->where);
+    for (size_t i = 2; i < icon->args.size(); ++i) {
+      const int size = static_cast<int>(EvalNumber(icon->args[i], icon->where));
+      cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+      cairo_t* cr = cairo_create(s);
+      cairo_scale(cr, size / w, size / h);
+      Vars vars = {{"W", icon->args[0]}, {"H", icon->args[1]}, {"size", std::to_string(size)}};
+      try {
+        lib.Draw(cr, *icon, vars);
+      } catch (...) {
+        cairo_destroy(cr);
+        cairo_surface_destroy(s);
+        throw;
+      }
+      cairo_destroy(cr);
+      const std::string dir =
+          folder + "/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/";
+      ForceDirectories(dir);
+      const cairo_status_t status =
+          cairo_surface_write_to_png(s, (dir + icon->name + ".png").c_str());
+      cairo_surface_destroy(s);
+      if (status != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot write " + dir + icon->name + ".png");
+      ++written;
+    }
+  }
+  return written;
+}
+
 std::string FramePath(const std::string& name, int frame) {
   return frame < 2 ? name : name + "_" + std::to_string(frame);
 }
@@ -208,6 +246,8 @@ int Run(const Options& opt) {
     for (auto& [label, s] : items) cairo_surface_destroy(s);
   }
 
+  if (!opt.icons.empty()) report << WriteIcons(lib, opt.icons) << " desktop icons\n";
+
   WriteOrThrow(opt.out + "/report.txt", report.str());
   std::cout << "assetgen: " << pictures << " pictures, " << sounds.size() << " sounds\n";
   return 0;
@@ -228,6 +268,8 @@ int main(int argc, char** argv) {
       opt.fonts = v;
     else if (k == "--sheets")
       opt.sheets = v;
+    else if (k == "--icons")
+      opt.icons = v;
     else if (k == "--zoom") {
       std::stringstream ss(v);
       for (std::string name; std::getline(ss, name, ',');) opt.zoom.push_back(name);
@@ -237,7 +279,7 @@ int main(int argc, char** argv) {
     }
   }
   if (opt.data.empty() || opt.out.empty() || opt.fonts.empty()) {
-    std::cerr << "usage: assetgen --data DIR --out DIR --fonts DIR [--sheets DIR]\n";
+    std::cerr << "usage: assetgen --data DIR --out DIR --fonts DIR [--sheets DIR] [--icons DIR]\n";
     return 2;
   }
   try {
