@@ -481,6 +481,10 @@ void TPoker::ResetTable() {
 }
 
 void TPoker::DemoDeal(int32_t preset) {
+  // Busy while the demonstration hand is dealt, so that a DEAL pressed during its pauses waits
+  // for the table instead of dealing under it.
+  if (State != GameStateIdle) return;
+  State = GameStateBusy;
   ResetTable();
   for (TLxCard* card : Scene->MainCards) {
     card->SetVisible(true);
@@ -493,6 +497,7 @@ void TPoker::DemoDeal(int32_t preset) {
   ShowWin();
   MarkPayRow(true);
   AutoHold(true);
+  State = GameStateIdle;
 }
 
 // --- the round ---
@@ -512,11 +517,7 @@ void TPoker::DealOrDraw() {
       FirstDraw();
       break;
     case 2:
-      if (before == PokerStateThreeDealWin) {
-        ThreeDealStage();
-      } else {
-        State = before;
-      }
+      ThreeDealStage(before);
       break;
     default:
       State = before;
@@ -612,6 +613,9 @@ void TPoker::FirstDraw() {
 
 void TPoker::OfferDoubleUp(bool threeDeal) {
   Scene->ShowDoubleUpView(true);
+  // The row starts empty: BEAT THE DEALER shows five of its ten places, the other games turn
+  // their cards up one by one.
+  for (int32_t i = 1; i <= DoubleUpCardCount; ++i) Scene->DupCard(i)->SetVisible(false);
   DrawCards(10, true, -1);
   DoubleUp->StartDoubleUp(HandCodeOf(Data->Hand), Has(fAmericanJackpot));
   SetDealStage(2);
@@ -625,9 +629,9 @@ void TPoker::OfferDoubleUp(bool threeDeal) {
   }
 }
 
-void TPoker::ThreeDealStage() {
+void TPoker::ThreeDealStage(uint8_t before) {
   if (Data->DoubleUpStarted) {
-    State = PokerStateThreeDealWin;
+    State = before;
     return;
   }
   if (Data->DealMode == 1) {

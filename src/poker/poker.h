@@ -103,7 +103,8 @@ class TPoker : public TLxGame {
  private:
   void Deal();
   void FirstDraw();
-  void ThreeDealStage();
+  // The 3-deal win: deal again (mode 1) or the second draw (mode 2); from state before.
+  void ThreeDealStage(uint8_t before);
   void DrawAndReveal(int32_t offset);
   void OfferDoubleUp(bool threeDeal);
   bool BeatTheDealerAsking() const;

@@ -38,9 +38,11 @@ void TPokerDemo::Process() {
     FrameCounter = 0;
     ++Phase;
   };
+  // Every action moves on before it runs: an action that draws a frame steps the demo again
+  // from inside, and must find it on the next step.
   if (step >= 6 && step <= 22 && step % 2 == 0) {
-    WalkJoker(kJokerWalk[(step - 6) / 2]);
     next();
+    WalkJoker(kJokerWalk[(step - 6) / 2]);
     return;
   }
   if (step >= 7 && step <= 23 && step % 2 == 1) {
@@ -53,11 +55,11 @@ void TPokerDemo::Process() {
       Wait(100);
       break;
     case 2:
+      next();
       scene.ShowDoubleUpView(false);
       Game->ClearPayRow();
       Game->ChangeBet(true);
       scene.SetNormalView(true);
-      next();
       break;
     case 3:
     case 29:
@@ -65,6 +67,7 @@ void TPokerDemo::Process() {
       Wait(50);
       break;
     case 4:
+      next();
       scene.imgAdv->SetVisible(false);
       for (TLxCard* card : scene.MainCards) {
         card->SetVisible(true);
@@ -74,12 +77,11 @@ void TPokerDemo::Process() {
       Game->ShowMessage(data.Credit > static_cast<uint32_t>(std::max(data.GetBet(), 0))
                             ? "PRESS DEAL TO START"
                             : "INSERT COIN");
-      next();
       break;
     case 24:
     case 26:
-      ShowAdvert();
       next();
+      ShowAdvert();
       break;
     case 25:
       Wait(400);
@@ -94,8 +96,8 @@ void TPokerDemo::Process() {
       break;
     case 28:
     case 32:
-      ClearTable();
       next();
+      ClearTable();
       break;
     case 30:
       next();
@@ -133,8 +135,10 @@ void TPokerDemo::WalkJoker(int32_t position) {
 void TPokerDemo::ShowAdvert() {
   TPokerScene& scene = *Game->Scene;
   Game->ClearHolds();
-  for (TLxCard* card : scene.MainCards) card->SetVisible(false);
+  // The table is reset before the cards hide: resetting shows the normal view, which in the
+  // games whose double-up covers the cards would show them again over the advertisement.
   Game->ResetTable();
+  for (TLxCard* card : scene.MainCards) card->SetVisible(false);
   scene.imgAdv->NextPattern();
   scene.imgAdv->SetVisible(true);
 }

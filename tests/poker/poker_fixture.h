@@ -12,6 +12,7 @@
 #include "gamecore/lxgamemanager.h"
 #include "persistence/lxsettings.h"
 #include "persistence/playersunit.h"
+#include "platform/lxfiles.h"
 #include "poker/poker.h"
 #include "poker/pokerdata.h"
 #include "poker/pokerscene.h"
@@ -22,6 +23,10 @@ namespace lx::test {
 class PokerFixture : public ::testing::Test {
  protected:
   PokerFixture() {
+    // Pauses cost a few frames; every frame-counted motion stays as it is.
+    App.Window.FrameStepMs = 100;
+    // The casino's folder, where the machines keep their data files.
+    ForceDirectories(Settings->ThemeFolder);
     Catalog = std::make_unique<TLxGameManager>();
     GameManager = Catalog.get();
     ThePlayers = std::make_unique<TLxPlayers>();
