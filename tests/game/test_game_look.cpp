@@ -83,7 +83,7 @@ std::string Theme() {
   text += R"([LBL_DUPHIT]
 Left=404
 Top=216
-Width=120
+Width=200
 Height=44
 FontDXName=SansBold24
 FontColor=$FFFFFF
