@@ -113,6 +113,9 @@ TEST_F(PokerBonus, ThreeDealRoundWithItsLampsAndFlags) {
   EXPECT_FALSE(Data().DoubleUpStarted);
   EXPECT_TRUE(LampLit(l2));
   EXPECT_FALSE(Scene().NormalView);
+  // The Lumio panel stays while the double-up takes the pay table's place.
+  EXPECT_TRUE(Scene().pnlLumio->Visible());
+  EXPECT_FALSE(Scene().PayoutList->Panel->Visible());
   Key('M');  // deal again instead of collecting
   EXPECT_EQ(game.State, PokerStateHolding);
   EXPECT_EQ(Data().DealMode, 2);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 
 #include "gamecore/lxdoubleup.h"
 #include "poker/pokerdeck.h"
 #include "poker_fixture.h"
+#include "scenes/lxanims.h"
 
 namespace lx::test {
 
@@ -109,6 +112,8 @@ TEST_F(PokerRound, NaturalGameRoundByKeysPaysTheWinIntoTheCredit) {
   EXPECT_FALSE(Scene().NormalView);
   EXPECT_TRUE(Scene().pnlDoubleUp->Visible());
   EXPECT_FALSE(Card(1).Visible());  // the double-up covers the cards in the classic games
+  EXPECT_FALSE(Scene().HeldLabel(1)->Visible());
+  EXPECT_TRUE(Scene().PayoutList->Panel->Visible());
   EXPECT_EQ(Caption("LBL_DUPTITLE"), "BIG/SMALL");
   Key('N');
   EXPECT_EQ(game.State, GameStateIdle);
@@ -164,6 +169,27 @@ TEST_F(PokerRound, ClassicGameReplacesAllFiveWithoutANewBet) {
   EXPECT_EQ(Data().Credit, credit);
   for (int32_t i = 1; i <= 5; ++i) EXPECT_EQ(Card(i).Value(), Data().DealCards[5 + i]);
   (void)game;
+}
+
+TEST_F(PokerRound, WithCardEffectsTheCardsSlideInFromTheLeftEdge) {
+  Settings->optCardEffects = true;
+  TPoker& game = Open(10);
+  const int32_t home = Card(3).Left();
+  int32_t leftmost = home;
+  // The slide blocks inside DEAL; a background check sees the cards on their way.
+  struct TWatch : TLxAnim {
+    std::function<void()> Each;
+    void Process() override { Each(); }
+  } watch;
+  watch.WaitForEnd = false;
+  watch.Each = [&] { leftmost = std::min(leftmost, Card(3).Left()); };
+  watch.Start();
+  Key('M');
+  watch.Stop();
+  Settings->optCardEffects = false;
+  EXPECT_LT(leftmost, home - 100);
+  EXPECT_EQ(Card(3).Left(), home);
+  EXPECT_EQ(game.State, PokerStateHolding);
 }
 
 TEST_F(PokerRound, TakeHalfRoundsUp) {
