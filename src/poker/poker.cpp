@@ -68,6 +68,7 @@ TPoker::TPoker(TGameInfo* gameInfo) : TLxGame(gameInfo) {
   DoubleUp = new TLxDoubleUp(this);
   Anims = new TPokerAnims(Scene);
   ConnectCommands();
+  Scene->OnThemeLoaded = [this] { RefreshMarks(); };
   if (Has(fMultiColumnPays)) FillPayValues();
 
   ShowLumioNumber();
@@ -291,17 +292,9 @@ void TPoker::AutoHold(bool withSound) {
 }
 
 void TPoker::SetDealStage(int32_t stage) {
-  if (Has(fThreeDeal) && stage != Data->DealStage) {
-    for (int32_t n = 1; n <= 3; ++n) {
-      SetLamp(Scene->DealStageLamp(true, n), false);
-      SetLamp(Scene->DealStageLamp(false, n), false);
-    }
-    for (int32_t n = 1; n <= std::min(stage, 3); ++n) {
-      SetLamp(Scene->DealStageLamp(true, n), true);
-      SetLamp(Scene->DealStageLamp(false, n), true);
-    }
-  }
+  const bool changed = stage != Data->DealStage;
   Data->DealStage = stage;
+  if (Has(fThreeDeal) && changed) ShowDealStageLamps();
   switch (stage) {
     case 0:
       Data->CanDeal = true;
@@ -323,6 +316,27 @@ void TPoker::SetDealStage(int32_t stage) {
       break;
     default:
       break;
+  }
+}
+
+void TPoker::ShowDealStageLamps() {
+  for (int32_t n = 1; n <= 3; ++n) {
+    SetLamp(Scene->DealStageLamp(true, n), false);
+    SetLamp(Scene->DealStageLamp(false, n), false);
+  }
+  for (int32_t n = 1; n <= std::min(Data->DealStage, 3); ++n) {
+    SetLamp(Scene->DealStageLamp(true, n), true);
+    SetLamp(Scene->DealStageLamp(false, n), true);
+  }
+}
+
+void TPoker::RefreshMarks() {
+  if (Has(fThreeDeal)) ShowDealStageLamps();
+  MarkBetColumn();
+  if (Has(fLumioBonus)) {
+    const int32_t lit = Data->LumioCount(Data->GetBet());
+    for (int32_t i = 1; i <= 10; ++i)
+      SetLamp(Scene->imgLumioStage[static_cast<size_t>(i - 1)], i <= lit);
   }
 }
 

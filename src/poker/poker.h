@@ -68,6 +68,9 @@ class TPoker : public TLxGame {
   void ClearHolds();
   void SetDealStage(int32_t stage);
   void SetDealMode(int32_t mode);
+  // The deal-stage lamps of the current stage, the bet column and the Lumio meter, without
+  // sound or pause (after the theme has restarted the effects).
+  void RefreshMarks();
 
   // Pay table writing.
   void FillPayValues();
@@ -113,6 +116,7 @@ class TPoker : public TLxGame {
   void Play(const char* sound);
   void BlinkFor(TLxControl* a, TLxControl* b, uint32_t ms);
   void ConnectCommands();
+  void ShowDealStageLamps();
 };
 
 }  // namespace lx

@@ -186,6 +186,7 @@ TPokerScene::~TPokerScene() {
 void TPokerScene::LoadTheme(const std::string& themeName) {
   TLxGameScene::LoadTheme(themeName);
   PayoutList->LayoutRows();
+  if (OnThemeLoaded) OnThemeLoaded();
 }
 
 TLxCard* TPokerScene::MainCard(int32_t position) const {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,10 @@ class TPokerScene : public TLxGameScene {
               uint16_t features);
   ~TPokerScene() override;
 
-  // The inherited theme, then the pay table rows laid out from their first row.
+  // The inherited theme, then the pay table rows laid out from their first row, then
+  // OnThemeLoaded (the theme restarts every effect, so the machine marks and lights again).
   void LoadTheme(const std::string& themeName) override;
+  std::function<void()> OnThemeLoaded;
 
   void SetNormalView(bool on);
   void ShowDoubleUpView(bool on) { SetNormalView(!on); }

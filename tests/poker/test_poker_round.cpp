@@ -27,6 +27,43 @@ TEST_F(PokerRound, OpeningMovesOneHundredFromTheBankAndNormalisesTheBet) {
   EXPECT_EQ(Caption("LBL_PAYOFFV3_1"), "7500");  // 250 x 30
 }
 
+TEST_F(PokerRound, TheBetColumnOfTheClassicPayTableFollowsTheBet) {
+  TPoker& game = Open(10);
+  auto marked = [&](int32_t column) {
+    App.Frames(2);
+    return Scene().PayoutList->PayLabel(column, 4)->Font.Color() == 0xFFFFFFu;
+  };
+  Data().SetBet(20);
+  Key('A');  // 30
+  EXPECT_TRUE(marked(3));
+  EXPECT_FALSE(marked(2));
+  Key('A');  // 40
+  EXPECT_TRUE(marked(4));
+  EXPECT_FALSE(marked(3));
+  EXPECT_EQ(Scene().PayoutList->PayLabel(4, 1)->Caption(), "10000");
+  EXPECT_EQ(Scene().PayoutList->PayLabel(0, 9)->Caption(), "JACKS OR BETTER");
+  (void)game;
+}
+
+TEST_F(PokerRound, TheWidestPayTableHasThirteenRowsInFiveColumns) {
+  TPoker& game = Open(17);
+  TPayoutList& list = *Scene().PayoutList;
+  EXPECT_EQ(list.Columns, 5);
+  EXPECT_EQ(list.RowCount, 13);
+  for (int32_t k = 0; k <= 5; ++k) {
+    const TLxLabel* first = list.PayLabel(k, 1);
+    const TLxLabel* last = list.PayLabel(k, 13);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->Top(), first->Top() + 12 * first->Height());
+    // Inside the pay table panel.
+    EXPECT_LE(last->Top() + last->Height(), list.Panel->Top() + list.Panel->Height());
+    EXPECT_LE(last->Left() + last->Width(), list.Panel->Left() + list.Panel->Width());
+  }
+  EXPECT_EQ(Scene().FindControl("LBL_PAYOFFV5_13")->Name(), "LBL_PAYOFFV5_13");
+  EXPECT_EQ(list.PayLabel(1, 1)->Caption(), "8000");
+  (void)game;
+}
+
 struct TBetCase {
   int32_t Type;
   uint32_t Credit;
