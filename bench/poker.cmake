@@ -1,0 +1,1 @@
+tessaro_bench(poker lx_testsupport)
