@@ -188,6 +188,9 @@ TLxReel::TLxReel(TLxComponent* owner) : TLxImage(owner) {
 }
 
 void TLxReel::ResetReel() {
+  // At rest at once: a reset during a spin must not leave a reel that waits for nothing.
+  Spinning = false;
+  Settling = false;
   Speed = 0;
   Position = 0;
   Target = TruncDiv(Height() - ItemHeight, 2);

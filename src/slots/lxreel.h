@@ -95,6 +95,7 @@ class TLxReel : public TLxImage {
   // The inherited paint (the reel's own picture), then one motion step and the three symbols.
   void Paint() override;
 
+  // At rest with strip position 0 centred.
   void ResetReel();
   void StartSpin();
   void HurryStop();

@@ -23,19 +23,19 @@ bool BonusGameDefOf(int32_t game, TBonusGameDef& def) {
   }
 }
 
-TSlotsData::TSlotsData(int32_t gameType) : GameType(gameType) {}
+TSlotsData::TSlotsData(int32_t gameType) : GameType(gameType) {
+  MinBet = 1;
+  MaxBet = 16;
+  DoubleUpLimit = 10;
+}
 
 void TSlotsData::LimitCollectStage() {
   CollectBonusStage = std::clamp(CollectBonusStage, 1, 5);
 }
 
 void TSlotsData::Load() {
-  LoadStoredFile(*this, FileName);
+  TLxGameData::Load();
   LimitCollectStage();
-}
-
-void TSlotsData::Save() const {
-  SaveStoredFile(*this, FileName);
 }
 
 }  // namespace lx

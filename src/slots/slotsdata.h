@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "persistence/pelxml.h"
+#include "gamecore/lxgamedata.h"
 
 namespace lx {
 
@@ -22,10 +22,11 @@ struct TBonusGameDef {
 };
 bool BonusGameDefOf(int32_t game, TBonusGameDef& def);
 
-class TSlotsData : public TPelXMLObject {
-  LX_XML_CLASS(TSlotsData, TPelXMLObject)
+class TSlotsData : public TLxGameData {
+  LX_XML_CLASS(TSlotsData, TLxGameData)
 
  public:
+  // MinBet 1, MaxBet 16, DoubleUpLimit 10 until the machine's set-up replaces them.
   explicit TSlotsData(int32_t gameType = 0);
 
   static void DeclareProperties(TXMLPropertiesOf<TSlotsData>& p) {
@@ -40,10 +41,9 @@ class TSlotsData : public TPelXMLObject {
         .Integer("Pool3Value", &TSlotsData::Pool3Value);
   }
 
-  int32_t GetBet() const { return Bet1 + Bet2; }
+  int32_t GetBet() const override { return Bet1 + Bet2; }
   // Reads the file (errors swallowed), then limits the collect stage to 1..5.
-  void Load();
-  void Save() const;
+  void Load() override;
   void LimitCollectStage();
 
   void QueueBonusGame(TBonusGame game) { BonusGames.push_back(game); }
@@ -68,7 +68,6 @@ class TSlotsData : public TPelXMLObject {
 
   // Not stored.
   int32_t GameType = 0;
-  std::string FileName;
   std::string ReelSet;
   int32_t Bet1 = 0;
   int32_t Bet2 = 0;
