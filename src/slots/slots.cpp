@@ -251,6 +251,9 @@ void TSlots::Cash() {
 
 void TSlots::LineBetClicked(int32_t line) {
   if (State != GameStateIdle || line < 1 || line > static_cast<int32_t>(Lines.size())) return;
+  // In the idle state the result display only runs on after a lost round, where it shows
+  // nothing but would clear the markers again in the next frame.
+  Results->Stop();
   for (TLxLine* marker : Lines[static_cast<size_t>(line - 1)].Markers)
     if (marker && !marker->Visible()) marker->ShowFor(100);
 }

@@ -146,6 +146,9 @@ TSlotsScene::TSlotsScene(TLxComponent* owner, const std::string& sceneName, TGam
   btnBet2 = button("BTN_BET2", "BET2");
   btnCashAll = button("BTN_CASHALL", "CASH");
   imgAdv = Themed<TLxImage>("IMG_ADV", nullptr);
+  // The hit marker's pictures mark a single row of ten cards 64 pixels apart; the slot
+  // double-up lays its cards out in two rows and shows the current card by its face.
+  if (imgDupHit) imgDupHit->SetVisible(false);
 }
 
 void TSlotsScene::LoadTheme(const std::string& themeName) {
