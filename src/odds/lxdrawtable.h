@@ -12,29 +12,37 @@
 
 namespace lx {
 
+// Masks of the five positions of a hand: how many cards each holds.
+inline constexpr std::array<int8_t, 32> kHeldCount = {
+    0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4, 1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
+
 // Binomial coefficients and the colex rank of card sets over a deck of up to 54 cards (card
 // number c is element c - 1).
 class TCardSets {
  public:
   static constexpr int32_t kMaxDeck = 54;
   static int64_t Choose(int32_t n, int32_t k) {
-    return n < 0 || k < 0 || k > n ? 0 : Table().C[static_cast<size_t>(n)][static_cast<size_t>(k)];
+    return n < 0 || k < 0 || k > n || n > kMaxDeck ? 0 : C(n, k);
+  }
+  // Unchecked: 0 <= n <= kMaxDeck, 0 <= k <= 5.
+  static int64_t C(int32_t n, int32_t k) {
+    return kTable[static_cast<size_t>(n)][static_cast<size_t>(k)];
   }
   // Colex rank of the elements e[0] < e[1] < ... among the sets of their size.
   template <typename It>
   static int64_t Rank(It first, It last) {
     int64_t r = 0;
     int32_t k = 1;
-    for (It it = first; it != last; ++it, ++k) r += Choose(*it, k);
+    for (It it = first; it != last; ++it, ++k) r += C(*it, k);
     return r;
   }
 
  private:
-  struct TBinomials {
-    std::array<std::array<int64_t, 6>, kMaxDeck + 1> C{};
-  };
-  static const TBinomials& Table();
+  static const std::array<std::array<int64_t, 6>, kMaxDeck + 1> kTable;
 };
+
+// The indices of the 32 subsets of a sorted hand, by mask of its positions.
+using TSubsets = std::array<int64_t, 32>;
 
 class TDrawTable {
  public:
@@ -42,65 +50,80 @@ class TDrawTable {
 
   const TOddsGame& Game() const { return GameOf; }
   int32_t DeckSize() const { return Deck; }
-  // Row of the hand of five elements in ascending order (-1 pays nothing).
-  int32_t RowOfHand(const std::array<int32_t, 5>& sorted) const;
-  // For the hand of five elements in ascending order: by mask of kept positions, the total pay
-  // of all five-card hands that contain the kept cards and none of the other four.
-  std::array<int64_t, 32> DrawTotals(const std::array<int32_t, 5>& sorted) const;
-  // The same from per-set values given by mask (the transform behind DrawTotals).
-  static void Exclude(std::array<int64_t, 32>& bySubset);
-  static void Exclude(std::array<double, 32>& bySubset);
+  // The number of draws for a hold of that many cards, from the cards a deal leaves.
+  double Draws(int32_t held) const { return DrawsOf[static_cast<size_t>(held)]; }
 
-  // Index of a set of at most five elements in one array of every set of up to that size.
+  // Index of every subset of five elements in ascending order, in one array of all sets of up
+  // to five (sets of the same size by colex rank).
+  void Subsets(const std::array<int32_t, 5>& sorted, TSubsets& out) const;
   int64_t SetIndex(const int32_t* sortedFirst, int32_t count) const {
     return Offset[static_cast<size_t>(count)] + TCardSets::Rank(sortedFirst, sortedFirst + count);
   }
+  // How many sets of up to that size there are.
   int64_t SetCount(int32_t size) const { return Offset[static_cast<size_t>(size) + 1]; }
-  // Total pay of the hands containing a set of up to five elements in ascending order.
-  int64_t Total(const int32_t* sortedFirst, int32_t count) const;
-  // Row of the hand of colex rank r (SetIndex less the offset of five-card sets).
-  int32_t RowOfRank(int64_t r) const { return Rows[static_cast<size_t>(r)]; }
   int64_t HandOffset() const { return Offset[5]; }
 
-  // Calls f(row, subset indices by mask) for every hand of the deck that pays.
+  // Row of a hand (-1 pays nothing): by its elements in ascending order, or by its set index.
+  int32_t RowOfHand(const std::array<int32_t, 5>& sorted) const {
+    return Rows[static_cast<size_t>(TCardSets::Rank(sorted.begin(), sorted.end()))];
+  }
+  int32_t RowOfIndex(int64_t index) const { return Rows[static_cast<size_t>(index - Offset[5])]; }
+  // Total pay of the hands containing a set of up to five elements in ascending order.
+  int64_t Total(const int32_t* sortedFirst, int32_t count) const;
+
+  // For a hand, by mask of kept positions: the total pay of all five-card hands that contain the
+  // kept cards and none of the hand's other cards.
+  std::array<int64_t, 32> DrawTotals(const TSubsets& subsets) const;
+  // The transform behind DrawTotals: from a value per subset to the alternating sum over the
+  // subsets that contain each.
+  static void Exclude(std::array<int64_t, 32>& bySubset);
+  static void Exclude(std::array<double, 32>& bySubset);
+
+  // Calls f(row, subsets) for every hand of the deck that pays.
   template <typename F>
   void ForEachPayingHand(F&& f) const;
 
-  // Element-wise pay totals over every set of up to four cards (index by SetIndex).
-  const std::vector<int64_t>& Totals() const { return SetTotals; }
-
  private:
+  // Calls f(elements, subsets) for every hand of the deck.
+  template <typename F>
+  void ForEachHand(F&& f) const;
+
   const TOddsGame& GameOf;
   int32_t Deck;
   std::array<int64_t, 7> Offset{};
+  std::array<double, 6> DrawsOf{};
   std::vector<int8_t> Rows;        // by colex rank of the hand
-  std::vector<int64_t> SetTotals;  // by SetIndex, sets of up to four
+  std::vector<int64_t> SetTotals;  // by set index, sets of up to four
 };
 
-// The indices (TDrawTable::SetIndex) of the 32 subsets of a sorted hand, by mask.
-void SubsetIndices(const TDrawTable& table, const std::array<int32_t, 5>& sorted,
-                   std::array<int64_t, 32>& out);
-
 template <typename F>
-void TDrawTable::ForEachPayingHand(F&& f) const {
+void TDrawTable::ForEachHand(F&& f) const {
   std::array<int32_t, 5> e{};
-  std::array<int64_t, 32> idx{};
+  TSubsets subsets{};
   for (e[4] = 4; e[4] < Deck; ++e[4]) {
     for (e[3] = 3; e[3] < e[4]; ++e[3]) {
       for (e[2] = 2; e[2] < e[3]; ++e[2]) {
         for (e[1] = 1; e[1] < e[2]; ++e[1]) {
-          const int64_t high = TCardSets::Choose(e[1], 2) + TCardSets::Choose(e[2], 3) +
-                               TCardSets::Choose(e[3], 4) + TCardSets::Choose(e[4], 5);
-          for (e[0] = 0; e[0] < e[1]; ++e[0]) {
-            const int32_t row = Rows[static_cast<size_t>(high + e[0])];
-            if (row < 0) continue;
-            SubsetIndices(*this, e, idx);
-            f(row, idx);
+          // the lowest card adds itself to the index of the subsets that hold it, and changes
+          // nothing else
+          e[0] = 0;
+          Subsets(e, subsets);
+          for (; e[0] < e[1]; ++e[0]) {
+            f(e, subsets);
+            for (size_t m = 1; m < 32; m += 2) ++subsets[m];
           }
         }
       }
     }
   }
+}
+
+template <typename F>
+void TDrawTable::ForEachPayingHand(F&& f) const {
+  ForEachHand([&](const std::array<int32_t, 5>&, const TSubsets& subsets) {
+    const int32_t row = RowOfIndex(subsets[31]);
+    if (row >= 0) f(row, subsets);
+  });
 }
 
 }  // namespace lx

@@ -1,7 +1,6 @@
 #include "odds/lxgamereturn.h"
 
 #include <algorithm>
-#include <bit>
 #include <memory>
 #include <numeric>
 
@@ -24,7 +23,7 @@ void Spread(const std::array<int64_t, 32>& idx, uint32_t held, double unit,
             std::vector<double>& weight) {
   for (uint32_t t = 0; t < 32; ++t) {
     if ((t & held) != held) continue;
-    weight[static_cast<size_t>(idx[t])] += std::popcount(t ^ held) % 2 ? -unit : unit;
+    weight[static_cast<size_t>(idx[t])] += kHeldCount[t ^ held] % 2 ? -unit : unit;
   }
 }
 
@@ -47,21 +46,20 @@ TGameReturn Analyse(const TDrawTable& table, const TThreeDealTable* threeDeal, C
   std::vector<double> weight(static_cast<size_t>(table.SetCount(5)), 0.0);
   double pay = 0;
   double bets = 0;
-  const int32_t left = table.DeckSize() - 5;
   std::array<THoldValue, 32> values{};
   std::array<int64_t, 32> idx{};
   std::vector<TShare> shares;
   for (const TDealClass& c : classes) {
     std::array<int32_t, 5> e{};
     for (size_t i = 0; i < 5; ++i) e[i] = c.Cards[i] - 1;
+    table.Subsets(e, idx);
     if (threeDeal) {
-      threeDeal->HoldValuesSorted(e, values);
+      threeDeal->HoldValuesOf(idx, values);
     } else {
-      HoldValuesSorted(table, e, values);
+      HoldValuesOf(table, idx, values);
     }
     shares.clear();
     choose(c, values, shares);
-    SubsetIndices(table, e, idx);
     const double w = static_cast<double>(c.Count);
     r.Deals += c.Count;
     for (const TShare& s : shares) {
@@ -74,9 +72,7 @@ TGameReturn Analyse(const TDrawTable& table, const TThreeDealTable* threeDeal, C
         weight[static_cast<size_t>(idx[31])] += ws;
         continue;
       }
-      const int32_t held = std::popcount(s.SortedMask);
-      Spread(idx, s.SortedMask, ws / static_cast<double>(TCardSets::Choose(left, 5 - held)),
-             weight);
+      Spread(idx, s.SortedMask, ws / table.Draws(kHeldCount[s.SortedMask]), weight);
     }
   }
   if (!threeDeal) {
@@ -93,8 +89,7 @@ TGameReturn Analyse(const TDrawTable& table, const TThreeDealTable* threeDeal, C
         second[static_cast<size_t>(subsets[31])] += s;
         return;
       }
-      const int32_t held = std::popcount(static_cast<uint32_t>(hold));
-      Spread(subsets, hold, s / static_cast<double>(TCardSets::Choose(left, 5 - held)), second);
+      Spread(subsets, hold, s / table.Draws(kHeldCount[hold]), second);
     });
     table.ForEachPayingHand([&](int32_t row, const std::array<int64_t, 32>& subsets) {
       r.RowProbability[static_cast<size_t>(row)] += SumOver(second, subsets);

@@ -1,7 +1,6 @@
 #include "odds/lxholdadvisor.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <numeric>
 
@@ -9,17 +8,16 @@
 
 namespace lx {
 
-void HoldValuesSorted(const TDrawTable& table, const std::array<int32_t, 5>& sortedElements,
-                      std::array<THoldValue, 32>& out) {
-  const std::array<int64_t, 32> totals = table.DrawTotals(sortedElements);
-  const int32_t left = table.DeckSize() - 5;
+void HoldValuesOf(const TDrawTable& table, const TSubsets& subsets,
+                  std::array<THoldValue, 32>& out) {
+  const std::array<int64_t, 32> totals = table.DrawTotals(subsets);
   const bool costs = table.Game().Rules().DrawCostsBet;
   const int64_t dealtPay = totals[31];
   for (uint32_t m = 0; m < 32; ++m) {
     THoldValue& v = out[m];
     v.Mask = m;
-    const int32_t held = std::popcount(m);
-    v.Pay = static_cast<double>(totals[m]) / static_cast<double>(TCardSets::Choose(left, 5 - held));
+    const int32_t held = kHeldCount[m];
+    v.Pay = static_cast<double>(totals[m]) / table.Draws(held);
     v.Cost = 0;
     v.Kind = held == 5 ? THoldKind::Stand : THoldKind::Draw;
     if (!costs || held == 5) continue;
@@ -40,8 +38,8 @@ bool BetterHold(const THoldValue& a, const THoldValue& b) {
   if (va > vb + eps) return true;
   if (vb > va + eps) return false;
   if (a.Cost != b.Cost) return a.Cost < b.Cost;
-  const int ha = std::popcount(a.Mask);
-  const int hb = std::popcount(b.Mask);
+  const int ha = kHeldCount[a.Mask & 31u];
+  const int hb = kHeldCount[b.Mask & 31u];
   if (ha != hb) return ha > hb;
   return a.Mask < b.Mask;
 }
@@ -61,8 +59,10 @@ std::array<THoldValue, 32> HoldValues(const TDrawTable& table,
   });
   std::array<int32_t, 5> sorted{};
   for (size_t i = 0; i < 5; ++i) sorted[i] = cards[static_cast<size_t>(order[i])] - 1;
+  TSubsets subsets{};
+  table.Subsets(sorted, subsets);
   std::array<THoldValue, 32> bySorted{};
-  HoldValuesSorted(table, sorted, bySorted);
+  HoldValuesOf(table, subsets, bySorted);
   std::array<THoldValue, 32> out{};
   for (uint32_t m = 0; m < 32; ++m) {
     uint32_t mask = 0;
@@ -73,6 +73,14 @@ std::array<THoldValue, 32> HoldValues(const TDrawTable& table,
     out[mask].Mask = mask;
   }
   return out;
+}
+
+uint32_t BestHold(const std::array<THoldValue, 32>& holds) {
+  uint32_t best = 31;
+  for (uint32_t m = 0; m < 31; ++m) {
+    if (BetterHold(holds[m], holds[best])) best = m;
+  }
+  return best;
 }
 
 void RankHolds(std::array<THoldValue, 32>& holds) {

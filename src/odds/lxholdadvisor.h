@@ -31,11 +31,13 @@ std::array<THoldValue, 32> HoldValues(const TDrawTable& table, const std::array<
 // Sorts holds best first (ties: fewer bets, then more cards held, then lower mask).
 void RankHolds(std::array<THoldValue, 32>& holds);
 
-// Values by mask of the cards of a hand sorted ascending, from its draw totals.
-void HoldValuesSorted(const TDrawTable& table, const std::array<int32_t, 5>& sortedElements,
-                      std::array<THoldValue, 32>& out);
+// Values by mask of the positions of a hand, from the subsets of its elements in ascending order.
+void HoldValuesOf(const TDrawTable& table, const TSubsets& subsets,
+                  std::array<THoldValue, 32>& out);
 
 // Whether a is a better choice than b.
 bool BetterHold(const THoldValue& a, const THoldValue& b);
+// The mask of the best of 32 holds.
+uint32_t BestHold(const std::array<THoldValue, 32>& holds);
 
 }  // namespace lx

@@ -11,11 +11,6 @@
 
 namespace lx {
 
-// The better of collecting and drawing again for a winning hand after the first draw (sorted
-// elements), with the second draw from the cards not in that hand; for a hand that pays nothing,
-// a Stand worth 0.
-THoldValue SecondStage(const TDrawTable& single, const std::array<int32_t, 5>& sorted);
-
 // First-draw values of every hold for the whole-table analysis. Here the second draw comes from
 // every card not in the hand after the first draw, as if the first draw's discards went back into
 // the deck: that makes the value of a hand after the first draw depend on those five cards alone,
@@ -24,10 +19,12 @@ class TThreeDealTable {
  public:
   explicit TThreeDealTable(const TDrawTable& single);
   const TDrawTable& Single() const { return SingleOf; }
-  // The second hold (sorted mask) of the hand after the first draw of colex rank r; 31 collects.
-  uint8_t SecondHold(int64_t r) const { return Second[static_cast<size_t>(r)]; }
-  void HoldValuesSorted(const std::array<int32_t, 5>& sortedElements,
-                        std::array<THoldValue, 32>& out) const;
+  // The second hold (mask of sorted positions) of the hand after the first draw with that set
+  // index; 31 collects.
+  uint8_t SecondHold(int64_t index) const {
+    return Second[static_cast<size_t>(index - SingleOf.HandOffset())];
+  }
+  void HoldValuesOf(const TSubsets& subsets, std::array<THoldValue, 32>& out) const;
 
  private:
   const TDrawTable& SingleOf;
