@@ -4,6 +4,7 @@
 #include <memory>
 #include <numeric>
 
+#include "gamecore/lxpokerrules.h"
 #include "odds/lxholdadvisor.h"
 #include "odds/lxsuitclasses.h"
 #include "odds/lxthreedeal.h"
@@ -84,7 +85,7 @@ TGameReturn Analyse(const TDrawTable& table, const TThreeDealTable* threeDeal, C
     std::vector<double> second(weight.size(), 0.0);
     table.ForEachPayingHand([&](int32_t, const std::array<int64_t, 32>& subsets) {
       const double s = SumOver(weight, subsets);
-      const uint8_t hold = threeDeal->SecondHold(subsets[31] - table.HandOffset());
+      const uint8_t hold = threeDeal->SecondHold(subsets[31]);
       if (hold == 31) {
         second[static_cast<size_t>(subsets[31])] += s;
         return;
@@ -108,44 +109,118 @@ TGameReturn Analyse(const TDrawTable& table, const TThreeDealTable* threeDeal, C
 }  // namespace
 
 TGameReturn OptimalReturn(const TDrawTable& table) {
-  std::unique_ptr<TThreeDealTable> threeDeal;
-  if (table.Game().Rules().ThreeDeal) threeDeal = std::make_unique<TThreeDealTable>(table);
-  return Analyse(
-      table, threeDeal.get(),
-      [](const TDealClass&, const std::array<THoldValue, 32>& values, std::vector<TShare>& shares) {
-        uint32_t best = 0;
-        for (uint32_t m = 1; m < 32; ++m) {
-          if (BetterHold(values[m], values[best])) best = m;
-        }
-        shares.push_back({best, 1.0});
-      });
+  // The most pay per coin wagered, where a draw may cost a bet: the play that maximises pay
+  // less bets counted at the return it reaches, found by raising that worth to the return of
+  // the play it gives until it no longer changes (it rises every time and ends in a few steps).
+  double betWorth = 1;
+  TGameReturn best;
+  for (int32_t step = 0; step < 20; ++step) {
+    std::unique_ptr<TThreeDealTable> threeDeal;
+    if (table.Game().Rules().ThreeDeal) {
+      threeDeal = std::make_unique<TThreeDealTable>(table, betWorth);
+    }
+    const TGameReturn r = Analyse(table, threeDeal.get(),
+                                  [&](const TDealClass&, const std::array<THoldValue, 32>& values,
+                                      std::vector<TShare>& shares) {
+                                    shares.push_back({BestHold(values, betWorth), 1.0});
+                                  });
+    if (step > 0 && r.Return() <= best.Return() + 1e-13) break;
+    best = r;
+    if (r.Bets == 1) break;  // every deal takes one bet: nothing to trade
+    betWorth = r.Return();
+  }
+  return best;
+}
+
+// The shares of the holds a policy makes for a class, over every order in which the machine can
+// deal its cards. relevant(a, b) says whether the policy may hold differently as card a comes
+// before or after card b; cards linked that way form groups, the order within each group is
+// uniform and independent of the others, and the policy is asked once per order of the groups.
+template <typename Relevant, typename Policy>
+void SharesByOrder(const TDealClass& c, Relevant&& relevant, Policy&& policy,
+                   std::vector<TShare>& shares) {
+  std::array<int32_t, 5> group = {0, 1, 2, 3, 4};  // each position's group: its lowest member
+  for (size_t i = 0; i < 5; ++i) {
+    for (size_t j = i + 1; j < 5; ++j) {
+      if (!relevant(c.Cards[i], c.Cards[j])) continue;
+      const int32_t from = group[j];
+      const int32_t to = group[i];
+      for (int32_t& g : group) {
+        if (g == from) g = to;
+      }
+    }
+  }
+  std::vector<std::vector<int32_t>> groups;  // positions of each group of two or more
+  for (int32_t g = 0; g < 5; ++g) {
+    std::vector<int32_t> members;
+    for (int32_t p = 0; p < 5; ++p) {
+      if (group[static_cast<size_t>(p)] == g) members.push_back(p);
+    }
+    if (members.size() > 1) groups.push_back(members);
+  }
+  std::vector<std::vector<int32_t>> order(groups.size());
+  double orders = 1;
+  for (size_t g = 0; g < groups.size(); ++g) {
+    for (size_t k = 0; k < groups[g].size(); ++k) {
+      order[g].push_back(static_cast<int32_t>(k));
+      orders *= static_cast<double>(k + 1);
+    }
+  }
+  std::array<double, 32> share{};
+  while (true) {
+    std::array<int32_t, 5> from = {0, 1, 2, 3, 4};  // the sorted position dealt at each place
+    for (size_t g = 0; g < groups.size(); ++g) {
+      for (size_t k = 0; k < groups[g].size(); ++k) {
+        from[static_cast<size_t>(groups[g][k])] = groups[g][static_cast<size_t>(order[g][k])];
+      }
+    }
+    std::array<int32_t, 5> cards{};
+    for (size_t p = 0; p < 5; ++p) cards[p] = c.Cards[static_cast<size_t>(from[p])];
+    const uint32_t mask = policy(cards) & 31u;
+    uint32_t sorted = 0;
+    for (size_t p = 0; p < 5; ++p) {
+      if (mask & (1u << p)) sorted |= 1u << from[p];
+    }
+    share[sorted] += 1 / orders;
+    size_t g = 0;
+    while (g < groups.size() && !std::next_permutation(order[g].begin(), order[g].end())) ++g;
+    if (g == groups.size()) break;
+  }
+  for (uint32_t m = 0; m < 32; ++m) {
+    if (share[m] > 0) shares.push_back({m, share[m]});
+  }
 }
 
 TGameReturn PolicyReturn(const TDrawTable& table, const THoldPolicy& policy) {
-  // The machine deals the cards of a class in any order, and a policy may hold differently
-  // for different orders (the first card of a rank): every order counts once.
-  std::unique_ptr<TThreeDealTable> threeDeal;
-  if (table.Game().Rules().ThreeDeal) threeDeal = std::make_unique<TThreeDealTable>(table);
   return Analyse(
-      table, threeDeal.get(),
+      table, nullptr,
       [&](const TDealClass& c, const std::array<THoldValue, 32>&, std::vector<TShare>& shares) {
-        std::array<uint32_t, 32> times{};
-        std::array<int32_t, 5> perm = {0, 1, 2, 3, 4};
-        int32_t orders = 0;
-        do {
-          std::array<int32_t, 5> cards{};
-          for (size_t i = 0; i < 5; ++i) cards[i] = c.Cards[static_cast<size_t>(perm[i])];
-          const uint32_t mask = policy(cards) & 31u;
-          uint32_t sorted = 0;
-          for (size_t i = 0; i < 5; ++i) {
-            if (mask & (1u << i)) sorted |= 1u << perm[i];
-          }
-          ++times[sorted];
-          ++orders;
-        } while (std::next_permutation(perm.begin(), perm.end()));
-        for (uint32_t m = 0; m < 32; ++m) {
-          if (times[m]) shares.push_back({m, static_cast<double>(times[m]) / orders});
-        }
+        SharesByOrder(
+            c, [](int32_t, int32_t) { return true; }, policy, shares);
+      });
+}
+
+TGameReturn AutoHoldReturn(const TDrawTable& table) {
+  const TOddsGame& game = table.Game();
+  const TPokerConfig& config = *PokerConfigOf(game.Rules().GameType);
+  const auto policy = [&](const std::array<int32_t, 5>& cards) -> uint32_t {
+    THandDetails details;
+    const int32_t code = game.Evaluate(cards, details);
+    return AutoHoldMask(cards, code, details, config.WildRank, config.Features);
+  };
+  // The automatic hold tells cards apart by their order only where it keeps the first card of a
+  // face rank, or, beside a joker, the first ace or face card.
+  return Analyse(
+      table, nullptr,
+      [&](const TDealClass& c, const std::array<THoldValue, 32>&, std::vector<TShare>& shares) {
+        const bool joker = c.Cards[4] >= 53;
+        const auto relevant = [&](int32_t a, int32_t b) {
+          const int32_t ra = RankOfCard(a);
+          const int32_t rb = RankOfCard(b);
+          const auto high = [](int32_t r) { return r == 1 || (r >= 11 && r <= 13); };
+          return ra == rb || (joker && high(ra) && high(rb));
+        };
+        SharesByOrder(c, relevant, policy, shares);
       });
 }
 
@@ -155,8 +230,8 @@ std::vector<std::string> ReturnNotes(const TOddsGame& game) {
   notes.push_back("base game only: the double-up is left out (a player's choice after a win)");
   if (r.DrawCostsBet) {
     notes.push_back(
-        "a draw that replaces a card takes another bet; the return is pay per coin wagered, "
-        "play maximises pay less bets");
+        "a draw that replaces a card takes another bet: the return is pay per coin wagered, "
+        "under the play that makes it highest (the hold command ranks holds by pay less bets)");
   }
   if (r.ThreeDeal) {
     notes.push_back(

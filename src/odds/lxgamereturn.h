@@ -29,8 +29,11 @@ struct TGameReturn {
 
 // Optimal play: every deal held the way that gives the most expected pay less further bets.
 TGameReturn OptimalReturn(const TDrawTable& table);
-// Play by the given policy.
+// Play by the given policy, for the first draw; a win after it is collected. The policy sees the
+// cards in every order the machine can deal them.
 TGameReturn PolicyReturn(const TDrawTable& table, const THoldPolicy& policy);
+// Play by the machine's own automatic hold, then pressing DRAW (a win after it is collected).
+TGameReturn AutoHoldReturn(const TDrawTable& table);
 
 // What the figures of a machine leave out, one line each.
 std::vector<std::string> ReturnNotes(const TOddsGame& game);

@@ -30,9 +30,9 @@ void HoldValuesOf(const TDrawTable& table, const TSubsets& subsets,
   }
 }
 
-bool BetterHold(const THoldValue& a, const THoldValue& b) {
-  const double va = a.Value();
-  const double vb = b.Value();
+bool BetterHold(const THoldValue& a, const THoldValue& b, double betWorth) {
+  const double va = a.Worth(betWorth);
+  const double vb = b.Worth(betWorth);
   // equal values computed along different paths may differ in the last bits
   const double eps = 1e-12 * std::max({1.0, std::abs(va), std::abs(vb)});
   if (va > vb + eps) return true;
@@ -75,16 +75,17 @@ std::array<THoldValue, 32> HoldValues(const TDrawTable& table,
   return out;
 }
 
-uint32_t BestHold(const std::array<THoldValue, 32>& holds) {
+uint32_t BestHold(const std::array<THoldValue, 32>& holds, double betWorth) {
   uint32_t best = 31;
   for (uint32_t m = 0; m < 31; ++m) {
-    if (BetterHold(holds[m], holds[best])) best = m;
+    if (BetterHold(holds[m], holds[best], betWorth)) best = m;
   }
   return best;
 }
 
 void RankHolds(std::array<THoldValue, 32>& holds) {
-  std::sort(holds.begin(), holds.end(), BetterHold);
+  std::sort(holds.begin(), holds.end(),
+            [](const THoldValue& a, const THoldValue& b) { return BetterHold(a, b); });
 }
 
 }  // namespace lx

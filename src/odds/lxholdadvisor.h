@@ -23,6 +23,8 @@ struct THoldValue {
   double Pay = 0;   // expected pay per coin of bet
   double Cost = 0;  // further bets per coin the hold takes
   double Value() const { return Pay - Cost; }
+  // Pay less bets, each bet counted at that worth.
+  double Worth(double betWorth) const { return Pay - betWorth * Cost; }
 };
 
 // By mask of held positions, for five distinct cards of the game's deck in position order.
@@ -35,9 +37,11 @@ void RankHolds(std::array<THoldValue, 32>& holds);
 void HoldValuesOf(const TDrawTable& table, const TSubsets& subsets,
                   std::array<THoldValue, 32>& out);
 
-// Whether a is a better choice than b.
-bool BetterHold(const THoldValue& a, const THoldValue& b);
+// Whether a is a better choice than b: more pay less bets, a bet counted at betWorth coins
+// (1 for the expected value of a hold; the return per coin wagered as the whole-table analysis
+// searches for the play that gives the most of it).
+bool BetterHold(const THoldValue& a, const THoldValue& b, double betWorth = 1);
 // The mask of the best of 32 holds.
-uint32_t BestHold(const std::array<THoldValue, 32>& holds);
+uint32_t BestHold(const std::array<THoldValue, 32>& holds, double betWorth = 1);
 
 }  // namespace lx

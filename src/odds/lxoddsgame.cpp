@@ -2,33 +2,21 @@
 
 #include "base/lxerror.h"
 #include "base/lxutils.h"
+#include "gamecore/lxpokerrules.h"
 
 namespace lx {
 
-namespace {
-
-// Deck, wild rank and round rules of the sixteen poker types, as the machines play them.
-constexpr TOddsRules kRules[] = {
-    {1, 0, 0, true, true, true, false},     {2, 0, 2, true, true, true, false},
-    {3, 2, 0, false, false, false, false},  {4, 2, 0, false, false, false, false},
-    {5, 1, 0, true, false, false, true},    {6, 1, 2, true, false, false, true},
-    {10, 0, 0, false, false, false, false}, {11, 0, 0, false, false, false, false},
-    {12, 0, 2, false, false, false, false}, {13, 0, 2, false, false, false, false},
-    {14, 1, 0, false, false, false, false}, {15, 1, 0, false, false, false, false},
-    {16, 0, 0, false, false, false, false}, {17, 0, 0, false, false, false, false},
-    {18, 0, 0, false, false, false, false}, {60, 1, 7, false, false, false, false},
-};
-
-}  // namespace
-
 bool OddsRulesOf(int32_t gameType, TOddsRules& rules) {
-  for (const TOddsRules& r : kRules) {
-    if (r.GameType == gameType) {
-      rules = r;
-      return true;
-    }
-  }
-  return false;
+  const TPokerConfig* config = PokerConfigOf(gameType);
+  if (!config) return false;
+  rules.GameType = gameType;
+  rules.Jokers = (config->Has(fJoker1) ? 1 : 0) + (config->Has(fJoker2) ? 1 : 0);
+  rules.WildRank = config->WildRank;
+  rules.DrawCostsBet = config->Has(fDrawCostsBet);
+  rules.ThreeDeal = config->Has(fThreeDeal);
+  rules.LumioBonus = config->Has(fLumioBonus);
+  rules.AmericanJackpot = config->Has(fAmericanJackpot);
+  return true;
 }
 
 TOddsGame::TOddsGame(const TGameInfo& info, int32_t lumioNumber) {
@@ -50,7 +38,8 @@ void TOddsGame::Prepare(const TGameInfo& info, int32_t lumioNumber) {
   }
   TitleOf = info.Title;
   IDOf = info.IDStr;
-  Lumio = lumioNumber;
+  // the machine evaluates with its Lumio number only where it has the bonus
+  Lumio = RulesOf.LumioBonus ? lumioNumber : -1;
   Table = std::make_unique<TGameInfo>();
   Table->GameType = info.GameType;
   for (TOddsRow& row : RowsOf) {
@@ -71,6 +60,16 @@ int32_t TOddsGame::RowOf(const std::array<int32_t, 5>& cards) const {
   const int32_t code = Evaluator->EvaluateCardsCode(cards[0], cards[1], cards[2], cards[3],
                                                     cards[4], RulesOf.WildRank, Lumio);
   return code >= 0 && code < 32 ? RowOfCode[static_cast<size_t>(code)] : -1;
+}
+
+int32_t TOddsGame::Evaluate(const std::array<int32_t, 5>& cards, THandDetails& details) const {
+  std::array<int32_t, 5> ranks{};
+  std::array<int32_t, 5> suits{};
+  for (size_t i = 0; i < 5; ++i) {
+    ranks[i] = RankOfCard(cards[i]);
+    suits[i] = SuitOfCard(cards[i]);
+  }
+  return Evaluator->EvaluateHandCode(ranks, suits, RulesOf.WildRank, Lumio, details);
 }
 
 std::vector<TOddsRow> ParsePays(std::string_view text) {

@@ -26,7 +26,8 @@ struct TOddsRules {
   bool AmericanJackpot = false;
 };
 
-// The rules of a poker game type; false for a type that is not a poker game.
+// The rules of a poker game type, from its configuration row; false for a type that is not a
+// poker game. A deck with one joker holds card 53, with two cards 53 and 54.
 bool OddsRulesOf(int32_t gameType, TOddsRules& rules);
 
 // A pay table row as the analysis reports it.
@@ -46,7 +47,10 @@ class TOddsGame {
   const TOddsRules& Rules() const { return RulesOf; }
   const std::string& Title() const { return TitleOf; }
   const std::string& IDStr() const { return IDOf; }
+  // The Lumio number the evaluation uses; -1 where the game has no Lumio bonus.
   int32_t LumioNumber() const { return Lumio; }
+  // The pay table as a catalog entry of the game's type, for code that takes one.
+  const TGameInfo& PayInfo() const { return *Table; }
   const std::vector<TOddsRow>& Rows() const { return RowsOf; }
   // Cards 1..DeckSize() can be dealt.
   int32_t DeckSize() const { return 52 + RulesOf.Jokers; }
@@ -54,6 +58,8 @@ class TOddsGame {
   // The pay table row of five card numbers as the machine names and prices them: -1 for a hand
   // that pays nothing (no row, or a row worth 0).
   int32_t RowOf(const std::array<int32_t, 5>& cards) const;
+  // The evaluator's hand code and details for five card numbers, as the machine evaluates them.
+  int32_t Evaluate(const std::array<int32_t, 5>& cards, THandDetails& details) const;
   int32_t PayOfRow(int32_t row) const {
     return row < 0 ? 0 : RowsOf[static_cast<size_t>(row)].Value;
   }

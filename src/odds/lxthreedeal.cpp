@@ -15,11 +15,12 @@ int32_t Pick(const std::array<int32_t, 5>& all, uint32_t mask, int32_t* out) {
   return n;
 }
 
-// Draw values of the hand f (sorted) when the cards `dead` (sorted, not in f) are out of the
-// deck too; the kinds, costs and stand values stay.
-void DrawValuesWithDead(const TDrawTable& single, const std::array<int32_t, 5>& f,
-                        const std::vector<int32_t>& dead, std::array<THoldValue, 32>& out) {
-  std::array<double, 32> num{};
+// The total pay of the draws to the cards of f (sorted) selected by `held` when the hand's other
+// cards and the cards `dead` (sorted, not in f) are out of the deck: inclusion and exclusion over
+// both.
+double DrawTotalWithDead(const TDrawTable& single, const std::array<int32_t, 5>& f, uint32_t held,
+                         const std::vector<int32_t>& dead) {
+  int64_t total = 0;
   const uint32_t deadSets = 1u << dead.size();
   for (uint32_t b = 0; b < deadSets; ++b) {
     std::array<int32_t, 5> bset{};
@@ -27,52 +28,48 @@ void DrawValuesWithDead(const TDrawTable& single, const std::array<int32_t, 5>& 
     for (size_t i = 0; i < dead.size(); ++i) {
       if (b & (1u << i)) bset[static_cast<size_t>(nb++)] = dead[i];
     }
-    // totals of the hands containing each subset of f together with b
-    std::array<int64_t, 32> g{};
-    for (uint32_t t = 0; t < 32; ++t) {
+    for (uint32_t t = held; t < 32; t = (t + 1) | held) {
       const int32_t nt = kHeldCount[t];
       if (nt + nb > 5) continue;
       std::array<int32_t, 5> tset{};
       Pick(f, t, tset.data());
       std::array<int32_t, 10> merged{};
       std::merge(tset.begin(), tset.begin() + nt, bset.begin(), bset.begin() + nb, merged.begin());
-      g[t] = single.Total(merged.data(), nt + nb);
+      const int64_t term = single.Total(merged.data(), nt + nb);
+      total += (kHeldCount[t ^ held] + nb) % 2 ? -term : term;
     }
-    TDrawTable::Exclude(g);
-    const double sign = nb % 2 ? -1.0 : 1.0;
-    for (size_t s = 0; s < 32; ++s) num[s] += sign * static_cast<double>(g[s]);
   }
-  const int32_t left = single.DeckSize() - 5 - static_cast<int32_t>(dead.size());
-  for (uint32_t s = 0; s < 32; ++s) {
-    if (out[s].Kind != THoldKind::Draw) continue;
-    out[s].Pay = num[s] / static_cast<double>(TCardSets::Choose(left, 5 - kHeldCount[s]));
-  }
+  return static_cast<double>(total);
 }
 
 // The better of collecting and drawing again for the hand f (sorted) after a first draw that
 // discarded `dead`; a Stand worth 0 when f pays nothing.
 THoldValue SecondStage(const TDrawTable& single, const std::array<int32_t, 5>& f,
                        const std::vector<int32_t>& dead) {
+  THoldValue collect;
+  collect.Mask = 31;
+  collect.Kind = THoldKind::Stand;
+  collect.Pay = single.Game().PayOfRow(single.RowOfHand(f));
+  if (collect.Pay <= 0) return collect;
   TSubsets subsets{};
   single.Subsets(f, subsets);
   std::array<THoldValue, 32> values{};
   HoldValuesOf(single, subsets, values);
-  if (values[31].Pay <= 0 || dead.empty()) return values[BestHold(values)];
-  // Taking cards out of the deck cannot raise a draw's total pay, only shrink its divisor:
-  // when no draw can beat collecting even so, collecting is exact.
-  const int32_t left = single.DeckSize() - 5;
-  const int32_t leftDead = left - static_cast<int32_t>(dead.size());
-  bool mayDraw = false;
-  for (uint32_t s = 0; s < 31 && !mayDraw; ++s) {
-    if (values[s].Kind != THoldKind::Draw) continue;
+  if (dead.empty()) return values[BestHold(values)];
+  // Taking cards out of the deck cannot raise a draw's total pay, only shrink its divisor: a
+  // draw that cannot beat collecting even so is left out, the others are valued exactly.
+  const int32_t leftDead = single.DeckSize() - 5 - static_cast<int32_t>(dead.size());
+  THoldValue best = collect;
+  for (uint32_t s = 0; s < 31; ++s) {
+    THoldValue v = values[s];
+    if (v.Kind != THoldKind::Draw) continue;
     const int32_t k = 5 - kHeldCount[s];
-    const double bound = values[s].Pay * static_cast<double>(TCardSets::Choose(left, k)) /
-                         static_cast<double>(TCardSets::Choose(leftDead, k));
-    mayDraw = bound - values[s].Cost > values[31].Pay;
+    const double draws = static_cast<double>(TCardSets::Choose(leftDead, k));
+    if (v.Pay * single.Draws(kHeldCount[s]) / draws - v.Cost <= collect.Pay) continue;
+    v.Pay = DrawTotalWithDead(single, f, s, dead) / draws;
+    if (BetterHold(v, best)) best = v;
   }
-  if (!mayDraw) return values[31];
-  DrawValuesWithDead(single, f, dead, values);
-  return values[BestHold(values)];
+  return best;
 }
 
 // Holds that draw nothing go to the second stage with the dealt hand itself.
@@ -86,14 +83,15 @@ bool TakeDealtSecondStage(THoldValue& v, const THoldValue& dealt) {
 
 }  // namespace
 
-TThreeDealTable::TThreeDealTable(const TDrawTable& single) : SingleOf(single) {
+TThreeDealTable::TThreeDealTable(const TDrawTable& single, double betWorth)
+    : SingleOf(single), BetWorth(betWorth) {
   Second.assign(static_cast<size_t>(TCardSets::Choose(single.DeckSize(), 5)), 31);
   PayTotals.assign(static_cast<size_t>(single.SetCount(4)), 0.0);
   BetTotals.assign(static_cast<size_t>(single.SetCount(4)), 0.0);
   std::array<THoldValue, 32> values{};
   single.ForEachPayingHand([&](int32_t, const TSubsets& subsets) {
     lx::HoldValuesOf(single, subsets, values);
-    const uint32_t best = BestHold(values);
+    const uint32_t best = BestHold(values, betWorth);
     const THoldValue& v = values[best];
     const bool collect = v.Kind != THoldKind::Draw;
     Second[static_cast<size_t>(subsets[31] - single.HandOffset())] =
@@ -107,7 +105,7 @@ TThreeDealTable::TThreeDealTable(const TDrawTable& single) : SingleOf(single) {
 
 void TThreeDealTable::HoldValuesOf(const TSubsets& subsets, std::array<THoldValue, 32>& out) const {
   lx::HoldValuesOf(SingleOf, subsets, out);
-  const THoldValue dealt = out[31].Pay > 0 ? out[BestHold(out)] : out[31];
+  const THoldValue dealt = out[31].Pay > 0 ? out[BestHold(out, BetWorth)] : out[31];
   std::array<double, 32> pay{};
   std::array<double, 32> bets{};
   for (size_t m = 0; m < 31; ++m) {

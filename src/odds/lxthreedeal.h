@@ -17,7 +17,8 @@ namespace lx {
 // which the subset counting needs. Holds that draw nothing are valued exactly.
 class TThreeDealTable {
  public:
-  explicit TThreeDealTable(const TDrawTable& single);
+  // The second stage is chosen counting a bet at betWorth coins (see BetterHold).
+  explicit TThreeDealTable(const TDrawTable& single, double betWorth = 1);
   const TDrawTable& Single() const { return SingleOf; }
   // The second hold (mask of sorted positions) of the hand after the first draw with that set
   // index; 31 collects.
@@ -28,6 +29,7 @@ class TThreeDealTable {
 
  private:
   const TDrawTable& SingleOf;
+  double BetWorth;
   std::vector<uint8_t> Second;    // by colex rank of the hand
   std::vector<double> PayTotals;  // by set index, sets of up to four: pay after the second stage
   std::vector<double> BetTotals;  // the same for the second stage's bets

@@ -69,12 +69,18 @@ TEST(HoldAdvisor, DeucesWildTextbookHolds) {
   EXPECT_EQ(twoPairs[0].Mask == 0b00011 || twoPairs[0].Mask == 0b01100, true);
 }
 
-// Every draw of every hold, evaluated one by one.
-std::array<double, 32> BruteForce(const TOddsGame& game, const std::array<int32_t, 5>& cards) {
+// The cards of the deck that are not among `seen`.
+std::vector<int32_t> Rest(const TOddsGame& game, const std::vector<int32_t>& seen) {
   std::vector<int32_t> rest;
   for (int32_t c = 1; c <= game.DeckSize(); ++c) {
-    if (std::find(cards.begin(), cards.end(), c) == cards.end()) rest.push_back(c);
+    if (std::find(seen.begin(), seen.end(), c) == seen.end()) rest.push_back(c);
   }
+  return rest;
+}
+
+// Every draw from `rest` of every hold, evaluated one by one.
+std::array<double, 32> BruteForce(const TOddsGame& game, const std::array<int32_t, 5>& cards,
+                                  const std::vector<int32_t>& rest) {
   std::array<double, 32> ev{};
   for (uint32_t m = 0; m < 32; ++m) {
     std::array<int32_t, 5> hand = cards;
@@ -113,7 +119,7 @@ TEST(HoldAdvisor, AgreesWithBruteForce) {
         TCase{60, "7H QD JOKER 2C TC"}, TCase{17, "AC 3D AH 2S AS"}, TCase{5, "QC 8D QH 2S 9C"}}) {
     const TOddsFixture f(c.Type, nullptr);
     const auto cards = Cards(c.Hand);
-    const auto brute = BruteForce(*f.Game, cards);
+    const auto brute = BruteForce(*f.Game, cards, Rest(*f.Game, {cards.begin(), cards.end()}));
     const auto holds = HoldValues(*f.Table, cards);
     for (uint32_t m = 0; m < 32; ++m) {
       if (holds[m].Kind != THoldKind::Draw) continue;
@@ -121,6 +127,43 @@ TEST(HoldAdvisor, AgreesWithBruteForce) {
       EXPECT_EQ(holds[m].Cost, f.Game->Rules().DrawCostsBet ? 1.0 : 0.0);
     }
   }
+}
+
+TEST(HoldAdvisor, ThreeDealAgreesWithBruteForce) {
+  // Lumio bonus poker with a pay table that keeps the brute force short
+  const TOddsFixture f(1, "ROYALFLUSH=500,STREETFLUSH=100,FLUSH=9,THREEOFAKIND=3,HIGHPAIR=1");
+  const auto cards = Cards("JS QS 3D KS AS");
+  const uint32_t hold = 0b11011;
+  // the first draw, then the better of collecting and each second hold from the cards unseen
+  double pay = 0;
+  double bets = 0;
+  const auto firstRest = Rest(*f.Game, {cards.begin(), cards.end()});
+  for (int32_t card : firstRest) {
+    std::array<int32_t, 5> hand = cards;
+    hand[2] = card;
+    const double win = f.Game->PayOfRow(f.Game->RowOf(hand));
+    double best = win;
+    double bet = 0;
+    if (win > 0) {
+      const auto second = BruteForce(
+          *f.Game, hand, Rest(*f.Game, {cards[2], hand[0], hand[1], hand[2], hand[3], hand[4]}));
+      for (uint32_t m = 1; m < 31; ++m) {
+        if (second[m] - 1 > best) {
+          best = second[m] - 1;
+          bet = 1;
+        }
+      }
+    }
+    pay += best + bet;
+    bets += bet;
+  }
+  const auto exact = AdviseHolds(*f.Table, cards);
+  const auto it =
+      std::find_if(exact.begin(), exact.end(), [&](const THoldValue& v) { return v.Mask == hold; });
+  const double n = static_cast<double>(firstRest.size());
+  EXPECT_NEAR(it->Pay, pay / n, 1e-9);
+  EXPECT_NEAR(it->Cost, 1 + bets / n, 1e-9);
+  EXPECT_EQ(exact[0].Mask, hold);
 }
 
 TEST(HoldAdvisor, DrawCostsBetKinds) {

@@ -18,8 +18,9 @@ constexpr const char* kUsage =
     "usage: tessaro-odds table [TYPE] [--pays PAYS] [--lumio N]\n"
     "       tessaro-odds hold TYPE CARD CARD CARD CARD CARD [--pays PAYS] [--lumio N]\n"
     "\n"
-    "table         every machine of the catalog: return under optimal play, hit frequency,\n"
-    "              bets per deal, deck\n"
+    "table         every machine of the catalog: return under optimal play and under the\n"
+    "              machine's automatic hold, hit frequency and bets per deal under optimal\n"
+    "              play, deck\n"
     "table TYPE    one machine, with the probability of each final hand\n"
     "hold TYPE ... the 32 ways to hold five dealt cards, best first, with their expected\n"
     "              value per coin of bet (pay less the further bets a draw takes)\n"
@@ -77,7 +78,7 @@ int Run(const TArgs& args) {
       }
       const auto game = MakeGame(*info, args);
       const TDrawTable table(*game);
-      PrintTableLine(std::cout, *game, OptimalReturn(table));
+      PrintTableLine(std::cout, *game, OptimalReturn(table), AutoHoldReturn(table));
     }
     return 0;
   }
@@ -96,7 +97,7 @@ int Run(const TArgs& args) {
       const TDrawTable table(*game);
       const TGameReturn r = OptimalReturn(table);
       const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-      PrintMachine(std::cout, *game, r, took.count());
+      PrintMachine(std::cout, *game, r, AutoHoldReturn(table), took.count());
       return 0;
     }
     std::array<int32_t, 5> cards{};

@@ -31,14 +31,16 @@ std::string DeckText(const TOddsRules& r) {
 }  // namespace
 
 void PrintTableHeader(std::ostream& out) {
-  out << Pad("type", 5) << Pad("identifier", 23) << Pad("return %", 10) << Pad("hit %", 8)
-      << Pad("bets", 6) << "deck\n";
+  out << Pad("type", 5) << Pad("identifier", 23) << Pad("optimal %", 11) << Pad("auto-hold %", 12)
+      << Pad("hit %", 8) << Pad("bets", 6) << "deck\n";
 }
 
-void PrintTableLine(std::ostream& out, const TOddsGame& game, const TGameReturn& r) {
+void PrintTableLine(std::ostream& out, const TOddsGame& game, const TGameReturn& r,
+                    const TGameReturn& autoHold) {
   out << Pad(std::to_string(game.Rules().GameType), 5) << Pad(game.IDStr(), 23)
-      << Pad(Fixed(100 * r.Return(), 4, 8), 10) << Pad(Fixed(100 * r.HitFrequency, 2, 6), 8)
-      << Pad(Fixed(r.Bets, 3), 6) << DeckText(game.Rules()) << "\n";
+      << Pad(Fixed(100 * r.Return(), 4, 9), 11) << Pad(Fixed(100 * autoHold.Return(), 4, 9), 12)
+      << Pad(Fixed(100 * r.HitFrequency, 2, 6), 8) << Pad(Fixed(r.Bets, 3), 6)
+      << DeckText(game.Rules()) << "\n";
 }
 
 void PrintSlotLine(std::ostream& out, const TGameInfo& info) {
@@ -46,7 +48,8 @@ void PrintSlotLine(std::ostream& out, const TGameInfo& info) {
       << "slot machine: not analysed by this build\n";
 }
 
-void PrintMachine(std::ostream& out, const TOddsGame& game, const TGameReturn& r, double seconds) {
+void PrintMachine(std::ostream& out, const TOddsGame& game, const TGameReturn& r,
+                  const TGameReturn& autoHold, double seconds) {
   const TOddsRules& rules = game.Rules();
   out << game.Title() << " (type " << rules.GameType << ", " << game.IDStr() << ")\n"
       << "deck: " << DeckText(rules) << "; " << r.Deals << " deals in " << r.Classes
@@ -64,7 +67,10 @@ void PrintMachine(std::ostream& out, const TOddsGame& game, const TGameReturn& r
   out << "return under optimal play: " << Fixed(100 * r.Return(), 4) << " % of coins wagered\n"
       << "expected pay per deal:     " << Fixed(r.Pay, 6) << " coins per coin bet\n"
       << "bets per deal:             " << Fixed(r.Bets, 6) << "\n"
-      << "hit frequency:             " << Fixed(100 * r.HitFrequency, 4) << " %\n";
+      << "hit frequency:             " << Fixed(100 * r.HitFrequency, 4) << " %\n"
+      << "return under the machine's automatic hold: " << Fixed(100 * autoHold.Return(), 4)
+      << " % (hit frequency " << Fixed(100 * autoHold.HitFrequency, 4) << " %, bets per deal "
+      << Fixed(autoHold.Bets, 6) << ")\n";
   for (const std::string& note : ReturnNotes(game)) out << "note: " << note << "\n";
 }
 
@@ -72,19 +78,17 @@ void PrintHolds(std::ostream& out, const TOddsGame& game, const std::array<int32
                 const std::array<THoldValue, 32>& ranked) {
   out << game.Title() << " (type " << game.Rules().GameType << "):";
   for (int32_t c : cards) out << " " << CardText(c);
-  out << "\n" << Pad("rank", 6) << Pad("hold", 32) << Pad("value", 12) << "\n";
+  out << "\n"
+      << Pad("rank", 6) << Pad("hold", 31) << Pad("value", 12) << Pad("pay", 12) << "bets\n";
   int rank = 0;
   for (const THoldValue& h : ranked) {
     std::string held;
-    for (size_t i = 0; i < 5; ++i) {
-      held += Pad(h.Mask & (1u << i) ? CardText(cards[i]) : "--", 6);
-    }
+    for (size_t i = 0; i < 5; ++i) held += Pad(h.Mask & (1u << i) ? CardText(cards[i]) : "--", 6);
     std::string what;
-    if (h.Kind == THoldKind::Redeal) what = "  (new deal, the bet is lost)";
-    if (h.Kind == THoldKind::Stand && h.Mask != 31) what = "  (all five held)";
-    if (h.Cost > 0) what = "  (draw takes another bet)";
-    out << Pad(std::to_string(++rank), 6) << held << Pad(Fixed(h.Value(), 6, 11), 12) << what
-        << "\n";
+    if (h.Kind == THoldKind::Redeal) what = "  new deal: the bet is lost";
+    if (h.Kind == THoldKind::Stand && h.Mask != 31) what = "  a win: all five are held";
+    out << Pad(std::to_string(++rank), 6) << held << Pad(Fixed(h.Value(), 6, 11), 12)
+        << Pad(Fixed(h.Pay, 6, 11), 12) << Fixed(h.Cost, 4) << what << "\n";
   }
 }
 

@@ -12,9 +12,11 @@
 namespace lx {
 
 void PrintTableHeader(std::ostream& out);
-void PrintTableLine(std::ostream& out, const TOddsGame& game, const TGameReturn& r);
+void PrintTableLine(std::ostream& out, const TOddsGame& game, const TGameReturn& r,
+                    const TGameReturn& autoHold);
 void PrintSlotLine(std::ostream& out, const TGameInfo& info);
-void PrintMachine(std::ostream& out, const TOddsGame& game, const TGameReturn& r, double seconds);
+void PrintMachine(std::ostream& out, const TOddsGame& game, const TGameReturn& r,
+                  const TGameReturn& autoHold, double seconds);
 void PrintHolds(std::ostream& out, const TOddsGame& game, const std::array<int32_t, 5>& cards,
                 const std::array<THoldValue, 32>& ranked);
 
