@@ -3,6 +3,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <utility>
+
+#include "platform/lxdebugwindow.h"
 #include "platform/lxplatform.h"
 
 extern char** environ;
@@ -14,6 +17,14 @@ uint16_t VirtualKeyOfSdlKey(int32_t key) {
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<uint16_t>('0' + (key - SDLK_0));
   if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return static_cast<uint16_t>('1' + (key - SDLK_KP_1));
   if (key >= SDLK_F1 && key <= SDLK_F12) return static_cast<uint16_t>(vk::F1 + (key - SDLK_F1));
+  // The punctuation keys under the window system's codes for them (186 .. 222).
+  static constexpr std::pair<int32_t, uint16_t> punctuation[] = {
+      {SDLK_SEMICOLON, 186},    {SDLK_EQUALS, 187},      {SDLK_COMMA, 188},
+      {SDLK_MINUS, 189},        {SDLK_PERIOD, 190},      {SDLK_SLASH, 191},
+      {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
+      {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222}};
+  for (const auto& [sdl, code] : punctuation)
+    if (key == sdl) return code;
   switch (key) {
     case SDLK_KP_0:
       return '0';
@@ -162,6 +173,7 @@ class TLxSdlWindow : public TLxWindow {
 
   bool Translate(const SDL_Event& e, TLxEvent& out) {
     out = TLxEvent{};
+    if (DebugWindowEvent(&e)) return false;
     switch (e.type) {
       case SDL_QUIT:
         out.Kind = TLxEventKind::Quit;
