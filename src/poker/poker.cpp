@@ -14,6 +14,7 @@
 #include "poker/pokerdata.h"
 #include "poker/pokerdeck.h"
 #include "poker/pokerdemounit.h"
+#include "poker/pokerhint.h"
 #include "poker/pokerscene.h"
 #include "shell/lxaudio.h"
 
@@ -161,6 +162,7 @@ bool TPoker::HandleKey(uint16_t key) {
       {'C', false, [](TPoker& p) { p.HoldOrChoose(3); }},
       {'V', false, [](TPoker& p) { p.HoldOrChoose(4); }},
       {'B', false, [](TPoker& p) { p.HoldOrChoose(5); }},
+      {'O', false, [](TPoker& p) { ShowBestHold(p); }},
       {'H', true, [](TPoker& p) { p.Scene->SetNormalView(!p.Scene->NormalView); }},
       {'J', true,
        [](TPoker& p) {

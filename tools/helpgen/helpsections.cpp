@@ -4,6 +4,7 @@
 
 #include "base/lxutils.h"
 #include "gamecore/lxgamemanager.h"
+#include "odds/lxoddshelp.h"
 
 namespace helpgen {
 
@@ -164,7 +165,8 @@ std::string Keys(const TGameInfo& game) {
            "<tr><td class=\"key\">A</td><td>BET</td></tr>"
            "<tr><td class=\"key\">N</td><td>CASH (take the win)</td></tr>"
            "<tr><td class=\"key\">Z X C V B</td><td>hold or release cards 1 to 5; in the "
-           "double-up the calls</td></tr></table>";
+           "double-up the calls</td></tr>"
+           "<tr><td class=\"key\">O</td><td>HINT: the best hold blinks</td></tr></table>";
   return "<table class=\"keys\"><tr><td class=\"key\">M</td><td>SPIN / stop all reels</td></tr>"
          "<tr><td class=\"key\">Z</td><td>BET1</td></tr>"
          "<tr><td class=\"key\">X</td><td>BET2</td></tr>"
@@ -196,8 +198,8 @@ std::string GamePage(const TGameInfo& game) {
 
 const std::vector<TSection>& GameSections() {
   static const std::vector<TSection> sections = {
-      {"HOW TO PLAY", Rules},  {"DOUBLE-UP", DoubleUp}, {"BONUSES", Bonuses},
-      {"PAY TABLE", PayTable}, {"KEYS", Keys},
+      {"HOW TO PLAY", Rules},  {"DOUBLE-UP", DoubleUp},          {"BONUSES", Bonuses},
+      {"PAY TABLE", PayTable}, {"EXACT ODDS", lx::OddsHelpHtml}, {"KEYS", Keys},
   };
   return sections;
 }

@@ -1,0 +1,1 @@
+tessaro_bench(odds lx_odds)
