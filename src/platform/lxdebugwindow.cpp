@@ -1,7 +1,10 @@
 #include "platform/lxdebugwindow.h"
 
 #include <SDL.h>
+#include <cairo-ft.h>
 #include <cairo.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 
@@ -27,9 +30,18 @@ class TSdlDebugWindow : public TLxDebugWindow {
                   const std::vector<std::string>& left, const std::vector<std::string>& right)
       : Window(window), Renderer(renderer), PanelHeight(panelHeight), Lists{left, right} {
     Windows().push_back(this);
+    // The face is read directly (not through fontconfig): the window holds nothing it does not
+    // free again.
+    if (FT_Init_FreeType(&Library) == 0 &&
+        FT_New_Face(Library, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 0, &Face) == 0)
+      FontFace = cairo_ft_font_face_create_for_ft_face(Face, 0);
   }
   ~TSdlDebugWindow() override {
     Windows().erase(std::find(Windows().begin(), Windows().end(), this));
+    if (FontFace) cairo_font_face_destroy(FontFace);
+    if (Face) FT_Done_Face(Face);
+    if (Library) FT_Done_FreeType(Library);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);  // the reference Create took
     if (Texture) SDL_DestroyTexture(Texture);
     SDL_DestroyRenderer(Renderer);
     SDL_DestroyWindow(Window);
@@ -152,7 +164,7 @@ class TSdlDebugWindow : public TLxDebugWindow {
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    if (FontFace) cairo_set_font_face(cr, FontFace);
     cairo_set_font_size(cr, 10);
 
     // The log: the newest lines at the bottom of its area, scrolled back by the wheel.
@@ -226,6 +238,9 @@ class TSdlDebugWindow : public TLxDebugWindow {
 
   SDL_Window* Window;
   SDL_Renderer* Renderer;
+  FT_Library Library = nullptr;
+  FT_Face Face = nullptr;
+  cairo_font_face_t* FontFace = nullptr;
   SDL_Texture* Texture = nullptr;
   std::vector<uint32_t> Picture;
   int32_t TextureW = 0, TextureH = 0;
@@ -246,7 +261,7 @@ std::unique_ptr<TLxDebugWindow> TLxDebugWindow::Create(int32_t left, int32_t top
                                                        const std::vector<std::string>& leftList,
                                                        const std::vector<std::string>& rightList,
                                                        std::string& error) {
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     return nullptr;
   }
@@ -255,12 +270,15 @@ std::unique_ptr<TLxDebugWindow> TLxDebugWindow::Create(int32_t left, int32_t top
                        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_UTILITY);
   if (!window) {
     error = SDL_GetError();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+  // A picture of text and lists needs no graphics driver: the software renderer.
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer) {
     error = SDL_GetError();
     SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
   return std::make_unique<TSdlDebugWindow>(window, renderer, panelHeight, leftList, rightList);
