@@ -5,6 +5,7 @@
 #include "base/lxlog.h"
 #include "platform/lxfiles.h"
 #include "scenes/lxscene.h"
+#include "support/lxpng.h"
 #include "support/lxtestfonts.h"
 
 namespace lx::test {
@@ -76,10 +77,19 @@ std::string TLxTestApp::SaveScreen(const std::string& name) {
   return path;
 }
 
+std::string TLxTestApp::SavePng(const std::string& name) {
+  const std::string path = OutputPath(name);
+  std::vector<TLxColor> pixels;
+  if (Window.Device().ReadPixels(pixels))
+    WritePng(path, Window.Device().Width(), Window.Device().Height(), pixels);
+  return path;
+}
+
 std::string TLxTestApp::OutputPath(const std::string& name) {
-  const std::string dir = std::string(TESSARO_TEST_OUTPUT_DIR) + "/";
-  ForceDirectories(dir);
-  return dir + name;
+  // The name may hold sub-folders ("poker/vp01.png"): they are made too.
+  const std::string path = std::string(TESSARO_TEST_OUTPUT_DIR) + "/" + name;
+  ForceDirectories(path.substr(0, path.find_last_of('/') + 1));
+  return path;
 }
 
 }  // namespace lx::test

@@ -31,7 +31,9 @@ class TLxTestApp {
   TLxColor Pixel(int32_t x, int32_t y);
   // Writes the back buffer as a BMP under build/test-output/ and returns its path.
   std::string SaveScreen(const std::string& name);
-  // The path of a file under build/test-output/ (the folder is made); for the engine's
+  // The same as a PNG picture (name with its ".png"); a person looks at these.
+  std::string SavePng(const std::string& name);
+  // The path of a file under build/test-output/ (its folders are made); for the engine's
   // PendingScreenShot, which writes the next presented frame.
   std::string OutputPath(const std::string& name);
 
