@@ -18,9 +18,6 @@ TfrmMain::TfrmMain(TLxWindow* window) : FWindow(window) {
   FMainScene = std::make_unique<TLxMainScene>();
   MainScene = FMainScene.get();
   InputRoot = MainScene;
-  OnReloadTheme = [this] { ReloadTheme(); };
-  OnFadeToBlack = [this] { FadeToBlack(); };
-  OnFadeFromBlack = [this] { FadeFromBlack(); };
   if (Engine) Engine->Timer.OnRender = [this](void* sender) { RenderFrame(sender); };
 }
 
@@ -219,36 +216,45 @@ void TfrmMain::KeyDown(uint16_t key, uint8_t shift) {
       if (child->IsScene()) child->KeyDown(key, shift);
     }
   }
-  if (key == 'F' && (shift & ssCtrl)) {
-    if (Engine) Engine->SetFullScreen(!Engine->IsFullScreen());
-  }
-  if (!DevMode) return;
-  auto call = [](const std::function<void()>& hook) {
-    if (hook) hook();
+  auto run = [&](const auto& table) {
+    for (const TKeyCommand& command : table)
+      if (command.Key == key && (shift & command.Shift) == command.Shift) (this->*command.Run)();
   };
-  switch (key) {
-    case vk::F5:
-      call(OnReloadTheme);
-      Log("INFO: Theme reloaded !");
-      break;
-    case vk::F6:
-      call(OnFadeToBlack);
-      break;
-    case vk::F8:
-      call(OnDumpControlTree);
-      break;
-    case vk::F9:
-      call(OnMemoryReport);
-      break;
-    case vk::F10:
-      call(OnDumpTextures);
-      break;
-    default:
-      break;
-  }
-  if (key == 'X' && (shift & ssAlt)) Terminate();
-  if (key == 'S' && (shift & ssCtrl) && Engine) Engine->ScreenShot();
-  if (key == 'D' && (shift & ssCtrl)) call(OnFadeFromBlack);
+  run(GlobalKeys);
+  if (DevMode) run(DevKeys);
+}
+
+void TfrmMain::ShowHelp(int32_t context) {
+  if (Services.ShowHelp) Services.ShowHelp(context);
+}
+
+void TfrmMain::SignIn(bool autoLogin) {
+  if (Services.SignIn) Services.SignIn(autoLogin);
+}
+
+void TfrmMain::DumpControlTree() {
+  if (Services.DumpControlTree) Services.DumpControlTree(MainScene, "log_comp_tree_parents.txt");
+}
+
+void TfrmMain::MemoryReport() {
+  if (Services.MemoryReport) Services.MemoryReport();
+}
+
+void TfrmMain::DumpTextures() {
+  if (Services.DumpTextures) Services.DumpTextures("log_agftexture_list.txt");
+}
+
+void TfrmMain::ToggleFullScreen() {
+  if (Engine) Engine->SetFullScreen(!Engine->IsFullScreen());
+}
+
+void TfrmMain::ScreenShot() {
+  if (Engine) Engine->ScreenShot();
+}
+
+void TfrmMain::ReloadThemeAndLog() {
+  ReloadTheme();
+  Log("INFO: Theme reloaded !");
 }
 
 void TfrmMain::TextInput(const std::string& text) {

@@ -55,7 +55,7 @@ class TfrmMain : public TLxHost {
   void ShowHint(TLxCustomControl* sender) override;
 
   // Leaves full screen first, then asks the desktop to open the path or address.
-  void OpenDocument(const std::string& target);
+  void OpenDocument(const std::string& target) override;
   // The message dialog as a child of the main scene, shown modally and freed; its result.
   int32_t MessageBox(const std::string& text, int32_t kind, int32_t buttons) override;
   // A blocking fade from black to the scene, or from the scene to black; freed at its end.
@@ -86,15 +86,49 @@ class TfrmMain : public TLxHost {
   bool Active = true;
   uint64_t FramesRendered = 0;
 
-  // What the developer keys call. The first three are the window's own services unless
-  // replaced; the others live in higher layers and are installed at start-up. Unset hooks do
-  // nothing.
-  std::function<void()> OnReloadTheme;
-  std::function<void()> OnFadeToBlack;
-  std::function<void()> OnFadeFromBlack;
-  std::function<void()> OnDumpControlTree;
-  std::function<void()> OnMemoryReport;
-  std::function<void()> OnDumpTextures;
+  // What the window calls in higher layers. Start-up installs each entry as its layer arrives;
+  // an entry not installed does nothing.
+  struct TServices {
+    // The debug window's dumps and memory report (developer keys F8, F9, F10).
+    std::function<void(TLxCustomControl* root, const std::string& fileName)> DumpControlTree;
+    std::function<void()> MemoryReport;
+    std::function<void(const std::string& fileName)> DumpTextures;
+    // The help window, shown modally and freed.
+    std::function<void(int32_t context)> ShowHelp;
+    // The sign-in of the start-up sequence and of the navigation bar's sign-out.
+    std::function<void(bool autoLogin)> SignIn;
+  };
+  TServices Services;
+
+  void ShowHelp(int32_t context) override;
+  void SignIn(bool autoLogin) override;
+  void DumpControlTree();
+  void MemoryReport();
+  void DumpTextures();
+  void ToggleFullScreen();
+  void ScreenShot();
+  // F5: the theme again, and a line saying so.
+  void ReloadThemeAndLog();
+
+  // A key of the window and what it runs. The key acts when every bit of Shift is held; other
+  // modifier bits are not tested.
+  struct TKeyCommand {
+    uint16_t Key;
+    uint8_t Shift;
+    void (TfrmMain::*Run)();
+  };
+  // Keys that act in every mode.
+  static constexpr TKeyCommand GlobalKeys[] = {
+      {'F', ssCtrl, &TfrmMain::ToggleFullScreen},
+  };
+  // Keys that act only in developer mode.
+  static constexpr TKeyCommand DevKeys[] = {
+      {vk::F5, 0, &TfrmMain::ReloadThemeAndLog}, {vk::F6, 0, &TfrmMain::FadeToBlack},
+      {vk::F8, 0, &TfrmMain::DumpControlTree},   {vk::F9, 0, &TfrmMain::MemoryReport},
+      {vk::F10, 0, &TfrmMain::DumpTextures},     {'X', ssAlt, &TfrmMain::Terminate},
+      {'S', ssCtrl, &TfrmMain::ScreenShot},      {'D', ssCtrl, &TfrmMain::FadeFromBlack},
+  };
+
   // Closes an open popup (a menu or a drop-down list).
   std::function<void(TLxCustomControl* popup)> OnClosePopup;
   // The hint line: the text of the control the mouse entered.

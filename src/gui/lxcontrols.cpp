@@ -445,10 +445,6 @@ TLxButton::TLxButton(TLxComponent* owner) : TLxLabel(owner) {
   SetAlignment(2);
 }
 
-void TLxButton::DoMouseDown() {
-  TLxLabel::DoMouseDown();
-}
-
 void TLxButton::Paint() {
   // The whole button, texture and caption, is drawn two pixels to the right and down while
   // the left button is held on it; its rectangle stays where it is.

@@ -280,7 +280,6 @@ class TLxButton : public TLxLabel {
  public:
   explicit TLxButton(TLxComponent* owner);
 
-  void DoMouseDown() override;
   void Paint() override;
 };
 

@@ -55,6 +55,12 @@ class TLxHost {
   virtual void FadeToBlack() {}
   // Every scene under the main scene loads its theme again.
   virtual void ReloadTheme() {}
+  // The help window, shown modally (the context number is not used).
+  virtual void ShowHelp(int32_t context) { (void)context; }
+  // Signs a player in: automatically when the settings allow it, or through the login window.
+  virtual void SignIn(bool autoLogin) { (void)autoLogin; }
+  // Leaves full screen, then asks the desktop to open a path or web address.
+  virtual void OpenDocument(const std::string& target) { (void)target; }
 };
 
 extern TLxHost* Host;

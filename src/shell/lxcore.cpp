@@ -110,12 +110,10 @@ void TLxEngine::Clear(TLxColor color) {
 }
 
 void TLxEngine::BeginScene() {
-  ++SceneDepth;
   ResetClipRect();
 }
 
 void TLxEngine::EndScene() {
-  if (SceneDepth > 0) --SceneDepth;
   if (RenderDevice) RenderDevice->Flush();
 }
 

@@ -136,7 +136,6 @@ class TLxEngine {
   std::unique_ptr<TLxTextureList> Textures;
   std::vector<std::unique_ptr<TLxEngineFont>> FontList;
   TLxResourceManager* ResourceManager = nullptr;
-  int32_t SceneDepth = 0;  // frames begun and not yet ended (a frame may render inside another)
   std::string PendingScreenShot;  // path the next presented frame is written to
 
  private:

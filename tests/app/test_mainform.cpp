@@ -127,7 +127,6 @@ TEST_F(MainFormTest, AnimationListSurvivesStopsAndNestedFrames) {
   EXPECT_GT(app.Window.FramesPresented, before + 2);
   EXPECT_EQ(main.Anims.size(), 1u);
   EXPECT_EQ(app.Pixel(5, 5), Blue);
-  EXPECT_EQ(app.TheEngine->SceneDepth, 0);
   c.Stop();
 }
 
@@ -220,18 +219,28 @@ TEST_F(MainFormTest, APressClosesTheOpenPopupAfterItWasDelivered) {
 }
 
 TEST_F(MainFormTest, GlobalKeysAndDeveloperKeys) {
-  int reloads = 0, fadesOut = 0, fadesIn = 0, dumps = 0, memory = 0, textures = 0;
-  main.OnReloadTheme = [&] { ++reloads; };
-  main.OnFadeToBlack = [&] { ++fadesOut; };
-  main.OnFadeFromBlack = [&] { ++fadesIn; };
-  main.OnDumpControlTree = [&] { ++dumps; };
-  main.OnMemoryReport = [&] { ++memory; };
-  main.OnDumpTextures = [&] { ++textures; };
+  std::vector<std::string> calls;
+  main.Services.DumpControlTree = [&](TLxCustomControl* root, const std::string& file) {
+    calls.push_back("tree " + root->Name() + " " + file);
+  };
+  main.Services.MemoryReport = [&] { calls.push_back("memory"); };
+  main.Services.DumpTextures = [&](const std::string& file) {
+    calls.push_back("textures " + file);
+  };
+  // The frames a key shows: a blocking fade renders a few dozen, any other key one.
+  auto framesOf = [&](uint16_t key, uint8_t shift = 0) {
+    const uint64_t before = app.Window.FramesPresented;
+    app.Key(key, shift);
+    return app.Window.FramesPresented - before;
+  };
   auto pressAll = [&] {
-    for (uint16_t k : {vk::F5, vk::F6, vk::F7, vk::F8, vk::F9, vk::F10}) app.Key(k);
-    app.Key('D', ssCtrl);
-    app.Key('S', ssCtrl | ssShift);
-    app.Key('X', ssAlt);
+    std::vector<uint64_t> frames;
+    for (uint16_t k : {vk::F5, vk::F6, vk::F7, vk::F8, vk::F9, vk::F10})
+      frames.push_back(framesOf(k));
+    frames.push_back(framesOf('D', ssCtrl));
+    frames.push_back(framesOf('S', ssCtrl | ssShift));
+    frames.push_back(framesOf('X', ssAlt));
+    return frames;
   };
 
   // Ctrl+F works in every mode.
@@ -242,21 +251,21 @@ TEST_F(MainFormTest, GlobalKeysAndDeveloperKeys) {
   app.Key('F');  // without Ctrl: nothing
   EXPECT_FALSE(app.TheEngine->IsFullScreen());
 
-  pressAll();
-  EXPECT_EQ(reloads + fadesOut + fadesIn + dumps + memory + textures, 0);
+  EXPECT_EQ(pressAll(), std::vector<uint64_t>(9, 1));
+  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(LogLines().empty());
   EXPECT_FALSE(main.Terminated());
   EXPECT_TRUE(app.TheEngine->PendingScreenShot.empty());
 
   main.DevMode = true;
-  ClearLog();
-  pressAll();
-  EXPECT_EQ(reloads, 1);
-  EXPECT_EQ(LogLines().front(), "INFO: Theme reloaded !");
-  EXPECT_EQ(fadesOut, 1);
-  EXPECT_EQ(dumps, 1);
-  EXPECT_EQ(memory, 1);
-  EXPECT_EQ(textures, 1);
-  EXPECT_EQ(fadesIn, 1);
+  const std::vector<uint64_t> frames = pressAll();
+  EXPECT_GT(frames[1], 10u);  // F6 fades to black
+  EXPECT_GT(frames[6], 10u);  // Ctrl+D fades from black
+  EXPECT_EQ(calls, (std::vector<std::string>{"tree MAINSCENE log_comp_tree_parents.txt", "memory",
+                                             "textures log_agftexture_list.txt"}));
+  ASSERT_GE(LogLines().size(), 2u);
+  EXPECT_EQ(LogLines()[0], "INFO: Loading theme: ");
+  EXPECT_EQ(LogLines()[1], "INFO: Theme reloaded !");
   // Ctrl+Shift+S still takes a screenshot.
   const auto shot = std::find_if(LogLines().begin(), LogLines().end(), [](const std::string& l) {
     return l.rfind("INFO: ScreenShot : ", 0) == 0;
@@ -267,6 +276,24 @@ TEST_F(MainFormTest, GlobalKeysAndDeveloperKeys) {
   DeleteFile(file);
   EXPECT_TRUE(main.Terminated());
   EXPECT_FALSE(main.HandleMessage());
+}
+
+TEST_F(MainFormTest, ServicesNotInstalledDoNothingAndInstalledOnesAreCalledThroughTheHost) {
+  main.DevMode = true;
+  for (uint16_t k : {vk::F8, vk::F9, vk::F10}) app.Key(k);
+  Host->ShowHelp(0);
+  Host->SignIn(true);
+  EXPECT_TRUE(LogLines().empty());
+
+  std::vector<std::string> calls;
+  main.Services.ShowHelp = [&](int32_t context) {
+    calls.push_back("help " + std::to_string(context));
+  };
+  main.Services.SignIn = [&](bool autoLogin) { calls.push_back(autoLogin ? "auto" : "login"); };
+  Host->ShowHelp(0);
+  Host->SignIn(true);
+  Host->SignIn(false);
+  EXPECT_EQ(calls, (std::vector<std::string>{"help 0", "auto", "login"}));
 }
 
 TEST_F(MainFormTest, AltXLeavesNestedLoopsAtOnce) {
