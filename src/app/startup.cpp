@@ -17,6 +17,7 @@
 #include "platform/lxfiles.h"
 #include "platform/lxplatform.h"
 #include "scenes/lxscene.h"
+#include "screens/mainroomunit.h"
 #include "shell/lxaudio.h"
 #include "shell/lxcore.h"
 #include "shell/lxresources.h"
@@ -134,6 +135,7 @@ void TLxStartup::CreateManagers() {
   };
   City->OnShowMainRoom = [this] { ShowMainRoom(); };
 
+  frmMain->Services.SignIn = [this](bool autoLogin) { SignIn(autoLogin); };
   frmMain->EnableStartTimer(StartTimerMs, [this] { StartTimer(); });
 }
 
@@ -170,6 +172,11 @@ void TLxStartup::Destroy() {
   FDestroyed = true;
   try {
     if (Engine && Engine->Initialized) {
+      if (MainRoom) {
+        MainRoom->LeaveGameAtExit();
+        MainRoom = nullptr;
+        FMainRoom.reset();
+      }
       FCity.reset();
       City = nullptr;
       if (Players) {
@@ -203,6 +210,7 @@ void TLxStartup::Destroy() {
   }
   // Whatever a failed step left is freed in reverse creation order; the globals must not
   // outlive their objects.
+  MainRoom = nullptr;
   City = nullptr;
   Players = nullptr;
   CasinoManager = nullptr;
