@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <cstdio>
 
+#include <utility>
+
 #include "platform/lxplatform.h"
 
 extern char** environ;
@@ -15,6 +17,14 @@ uint16_t VirtualKeyOfSdlKey(int32_t key) {
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<uint16_t>('0' + (key - SDLK_0));
   if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return static_cast<uint16_t>('1' + (key - SDLK_KP_1));
   if (key >= SDLK_F1 && key <= SDLK_F12) return static_cast<uint16_t>(vk::F1 + (key - SDLK_F1));
+  // The punctuation keys under the window system's codes for them (186 .. 222).
+  static constexpr std::pair<int32_t, uint16_t> punctuation[] = {
+      {SDLK_SEMICOLON, 186},    {SDLK_EQUALS, 187},      {SDLK_COMMA, 188},
+      {SDLK_MINUS, 189},        {SDLK_PERIOD, 190},      {SDLK_SLASH, 191},
+      {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
+      {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222}};
+  for (const auto& [sdl, code] : punctuation)
+    if (key == sdl) return code;
   switch (key) {
     case SDLK_KP_0:
       return '0';
