@@ -18,6 +18,8 @@
 #include "platform/lxplatform.h"
 #include "scenes/lxscene.h"
 #include "screens/mainroomunit.h"
+#include "screens/navigationscene.h"
+#include "screens/navigationunit.h"
 #include "shell/lxaudio.h"
 #include "shell/lxcore.h"
 #include "shell/lxresources.h"
@@ -71,6 +73,8 @@ void TLxStartup::CreateManagers() {
                   ? std::make_unique<TLxSetting>()
                   : std::make_unique<TLxSetting>(FOptions.AppFolder, FOptions.SystemTempFolder);
   Settings = FSettings.get();
+  // The players file's folder is not part of the installation: a first start makes it.
+  ForceDirectories(Settings->PlayersFile.substr(0, Settings->PlayersFile.find_last_of('/') + 1));
 
   FAppInfo = FOptions.WorkingFolder.empty()
                  ? std::make_unique<TLxApplicationInfo>()
@@ -135,6 +139,22 @@ void TLxStartup::CreateManagers() {
   };
   City->OnShowMainRoom = [this] { ShowMainRoom(); };
 
+  FNavigation = std::make_unique<TNavigation>();
+  Navigation = FNavigation.get();
+  TNavigation::TServices& bar = Navigation->Services;
+  bar.CurrentGame = [] { return MainRoom ? MainRoom->CurrentGame() : nullptr; };
+  bar.LeaveGame = [] {
+    if (MainRoom) MainRoom->LeaveGame();
+  };
+  bar.CloseProgram = [] {
+    if (frmMain) frmMain->Terminate();
+  };
+  frmMain->OnHint = [](const std::string& hint) {
+    if (Navigation) Navigation->ShowHint(hint);
+  };
+  Navigation->Scene->LoadTheme(Settings->ThemeName);
+  Navigation->Show();
+
   frmMain->Services.SignIn = [this](bool autoLogin) { SignIn(autoLogin); };
   frmMain->EnableStartTimer(StartTimerMs, [this] { StartTimer(); });
 }
@@ -165,7 +185,25 @@ void TLxStartup::SignIn(bool autoLogin) {
   if (!signedIn && frmMain) frmMain->Terminate();
 }
 
-void TLxStartup::ShowMainRoom() {}
+void TLxStartup::ShowMainRoom() {
+  if (!FMainRoom) {
+    FMainRoom = std::make_unique<TMainRoom>(frmMain ? frmMain->CurrentCasino : nullptr);
+    MainRoom = FMainRoom.get();
+    TMainRoom::TServices& services = MainRoom->Services;
+    services.EnterDefaultCasino = [] {
+      if (City) City->EnterDefaultCasino();
+    };
+    services.OnCurrentGame = [](TLxGame* game) {
+      if (frmMain) frmMain->CurrentGame = game;
+    };
+    services.UpdateNavigation = [](bool reloadTheme) {
+      if (!Navigation) return;
+      if (reloadTheme && Settings) Navigation->Scene->LoadTheme(Settings->ThemeName);
+      Navigation->UpdateButtons();
+    };
+  }
+  MainRoom->EnterRoom();
+}
 
 void TLxStartup::Destroy() {
   if (FDestroyed) return;
@@ -179,6 +217,9 @@ void TLxStartup::Destroy() {
       }
       FCity.reset();
       City = nullptr;
+      if (frmMain) frmMain->OnHint = nullptr;
+      Navigation = nullptr;
+      FNavigation.reset();
       if (Players) {
         Players->Logout();
         Players->Save();
@@ -211,6 +252,7 @@ void TLxStartup::Destroy() {
   // Whatever a failed step left is freed in reverse creation order; the globals must not
   // outlive their objects.
   MainRoom = nullptr;
+  Navigation = nullptr;
   City = nullptr;
   Players = nullptr;
   CasinoManager = nullptr;

@@ -22,6 +22,7 @@ class TfrmMain;
 class TLxPlayers;
 class TLxCity;
 class TMainRoom;
+class TNavigation;
 
 // The window caption of a run: the application title, in developer mode with the build suffix.
 std::string MainCaption(const std::string& title, bool devMode);
@@ -93,6 +94,7 @@ class TLxStartup {
   std::unique_ptr<TfrmMain> FMain;
   std::unique_ptr<TLxPlayers> FPlayers;
   std::unique_ptr<TLxCity> FCity;
+  std::unique_ptr<TNavigation> FNavigation;
   std::unique_ptr<TMainRoom> FMainRoom;
   std::string FCaption;
   bool FCreated = false;

@@ -5,6 +5,7 @@
 #include "base/lxlog.h"
 #include "gamecore/lxgamemanager.h"
 #include "gui/lxcontrols.h"
+#include "gui/lxmenus.h"
 #include "persistence/lxcasinomanager.h"
 #include "persistence/lxsettings.h"
 #include "scenes/lxparticles.h"
@@ -117,6 +118,24 @@ TMainRoomScene::TMainRoomScene(TLxComponent* owner, TLxCasino* casino)
   btnHelp = MakeButton(this, "BTN_HELP", "HELP", "DISPLAYS THE HELP WINDOW");
   btnExitGame = MakeButton(this, "BTN_EXITGAME", "EXIT", "EXISTS TESSARO CASINO ...");
 
+  mnuVideoPoker = Make<TLxMenu>(this, nullptr, "MENU_VIDEOPOKER");
+  mnuVideoPoker->SetCaption("Video Poker");
+  mnuSlots = Make<TLxMenu>(this, nullptr, "MENU_SLOTS");
+  mnuSlots->SetCaption("Slots");
+  for (TLxMenu* menu : {mnuVideoPoker, mnuSlots}) {
+    const int32_t group = menu == mnuVideoPoker ? 1 : 2;
+    for (TGameInfo* game : Games) {
+      if (!game->Group || game->Group->GroupID != group) continue;
+      auto* item = new TLxMenuItem(this);
+      item->SetName("MENU_" + game->IDStr);
+      item->SetCaption(game->Title);
+      item->Tag = game->GameType;
+      menu->AddItem(item);
+      AddControl(item);
+      GameItems.push_back(item);
+    }
+  }
+
   for (TGameInfo* game : Games) {
     auto* image = Make<TLxImage>(this, nullptr, "IMG_GAME_" + game->IDStr);
     image->Tag = game->GameType;
@@ -127,11 +146,13 @@ TMainRoomScene::TMainRoomScene(TLxComponent* owner, TLxCasino* casino)
     back->HitTest = false;
     GameBacks.push_back(back);
   }
-  // Each backing is drawn just before, and so under, its picture.
+  // Each backing is drawn just before, and so under, its picture; the open menus over all.
   for (size_t i = 0; i < GameImages.size(); ++i) {
     GameBacks[i]->BringToFront();
     GameImages[i]->BringToFront();
   }
+  mnuVideoPoker->BringToFront();
+  mnuSlots->BringToFront();
 }
 
 void TMainRoomScene::LoadTheme(const std::string& themeName) {

@@ -1,11 +1,14 @@
 #include "screens/mainroomunit.h"
 
+#include <vector>
+
 #include "gamecore/lxgame.h"
 #include "gamecore/lxgamedata.h"
 #include "gamecore/lxgamemanager.h"
 #include "gamecore/lxgamescene.h"
 #include "gui/lxcontrols.h"
 #include "gui/lxhost.h"
+#include "gui/lxmenus.h"
 #include "persistence/lxcasinomanager.h"
 #include "persistence/lxsettings.h"
 #include "persistence/playersunit.h"
@@ -48,7 +51,9 @@ std::string ThemeName() {
 TMainRoom::TMainRoom(TLxCasino* casino) : Casino(casino) {
   TLxCustomControl* mainScene = Host ? Host->GetMainScene() : nullptr;
   Scene = new TMainRoomScene(mainScene, casino);
-  for (TLxImage* image : Scene->GameImages) {
+  std::vector<TLxControl*> gameControls(Scene->GameImages.begin(), Scene->GameImages.end());
+  gameControls.insert(gameControls.end(), Scene->GameItems.begin(), Scene->GameItems.end());
+  for (TLxControl* image : gameControls) {
     image->OnMouseEnter = [this](TLxCustomControl* sender) { ShowPreview(sender); };
     image->OnClick = [this](TLxCustomControl* sender) {
       StartGame(static_cast<TLxControl*>(sender)->Tag);
