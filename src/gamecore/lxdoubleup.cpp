@@ -87,6 +87,16 @@ void TLxDoubleUp::BarLamps(int32_t lit) {
   }
 }
 
+void TLxDoubleUp::PlaceHitMarker() {
+  // The marker's pictures mark places 64 pixels apart, each centred under a card: the row
+  // starts under the middle of the first card, wherever the theme put the cards.
+  TLxCard* first = Scene->DupCard(1);
+  TLxImage* marker = Scene->imgDupHit;
+  if (!first || !marker) return;
+  marker->SetLeft(first->Left() + first->Width() / 2 - HitMarkerPlace / 2);
+  marker->SetTop(first->Top() + first->Height() + 2);
+}
+
 void TLxDoubleUp::StepHitMarker() {
   if (Scene && Scene->imgDupHit) Scene->imgDupHit->NextPattern();
 }
@@ -107,11 +117,13 @@ void TLxDoubleUp::StartDoubleUp(int32_t handCode, bool barActive) {
   Scene->lblDupHit->SetVisible(false);
 
   if (kind != DupBeatTheDealer) ShowActive(true);
+  // The marker belongs to the row games; BEAT THE DEALER uses five cards only.
+  if (Scene->imgDupHit) Scene->imgDupHit->SetVisible(kind != DupBeatTheDealer);
   if (kind == DupBeatTheDealer) {
-    for (int32_t i = 1; i <= 5; ++i) {
+    for (int32_t i = 1; i <= DoubleUpCardCount; ++i) {
       TLxCard* card = Scene->DupCard(i);
       TurnDown(card);
-      card->SetVisible(true);
+      card->SetVisible(i <= 5);
     }
     Game->State = GameStateDoubleUp;
     SetAsking(true);
@@ -137,6 +149,7 @@ void TLxDoubleUp::StartDoubleUp(int32_t handCode, bool barActive) {
   NextDupCard();
   // The marker starts again at the row's first card: a row left early would otherwise leave it
   // pointing further along in the next double-up.
+  PlaceHitMarker();
   if (Scene->imgDupHit) Scene->imgDupHit->SetPattern(1);
   StepHitMarker();
 }

@@ -21,6 +21,8 @@ class TLxGameScene;
 class TLxCard;
 
 constexpr uint8_t GameStateDoubleUp = 7;
+// Distance of the hit marker's places (one per card of the row).
+constexpr int32_t HitMarkerPlace = 64;
 
 class TLxDoubleUp {
  public:
@@ -32,6 +34,8 @@ class TLxDoubleUp {
 
   // After a win: the title, the bar (with barActive) from the hand code, the row of cards from
   // the data object's DoubleUpCards (BEAT THE DEALER: four face-down cards and "DOUBLE UP?").
+  // The hit marker goes 2 pixels under the first card, its places centred under cards that
+  // the theme puts HitMarkerPlace pixels apart, and marks the first card.
   void StartDoubleUp(int32_t handCode, bool barActive);
   // Waiting for the player: the up arrow blinks (BEAT THE DEALER: custom effect 1 of cards
   // 2..5; off also hides the result label).
@@ -76,6 +80,7 @@ class TLxDoubleUp {
   void CompleteBar();
   void BarLamps(int32_t lit);  // lamps 1..lit on, the rest dark
   void LightLamp(int32_t index, bool on);
+  void PlaceHitMarker();
   void StepHitMarker();
   void ShowOutcome(const std::string& word);
   void Pause(uint32_t ms);

@@ -49,8 +49,8 @@ TLxGameScene::TLxGameScene(TLxComponent* owner, const std::string& sceneName)
   imgDupHitDown = Themed<TLxImage>("IMG_DUPHITDOWN", pnlDoubleUp);
   imgDupHitUp = Themed<TLxImage>("IMG_DUPHITUP", pnlDoubleUp);
 
-  // The hit marker is not themed: a picture the size of its texture at the panel's top-left
-  // corner, moving with the panel; its pictures draw the marker over each card in turn.
+  // The hit marker is not themed: a picture the size of its texture that the double-up puts
+  // under the row of cards; its pictures mark each card in turn.
   imgDupHit = new TLxImage(this);
   imgDupHit->SetName("IMG_DUPHIT");
   imgDupHit->SetParent(pnlDoubleUp);

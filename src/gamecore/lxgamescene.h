@@ -58,7 +58,8 @@ class TLxGameScene : public TLxScene {
   TLxLabel* lblDupHit = nullptr;
   TLxImage* imgDupHitDown = nullptr;
   TLxImage* imgDupHitUp = nullptr;
-  TLxImage* imgDupHit = nullptr;  // picture series "SERIES\S_3": IMG, IMG_2, IMG_3, ...
+  // Picture series "SERIES\S_3" (IMG, IMG_2, IMG_3, ...), placed by the double-up.
+  TLxImage* imgDupHit = nullptr;
 
   // Filled by the subclass.
   TLxImage* imgGameLogo = nullptr;
