@@ -164,7 +164,7 @@ void TfrmMain::ShowHint(TLxCustomControl* sender) {
 }
 
 void TfrmMain::OpenDocument(const std::string& target) {
-  if (Engine && Engine->IsFullScreen()) Engine->SetFullScreen(false);
+  if (Engine && Engine->IsFullScreen()) SetFullScreen(false);
   FWindow->OpenDocument(target);
 }
 
@@ -245,7 +245,16 @@ void TfrmMain::DumpTextures() {
 }
 
 void TfrmMain::ToggleFullScreen() {
-  if (Engine) Engine->SetFullScreen(!Engine->IsFullScreen());
+  SetFullScreen(Engine ? !Engine->IsFullScreen() : Settings && !Settings->optFullScreen);
+}
+
+void TfrmMain::SetFullScreen(bool fullScreen) {
+  if (Engine) {
+    Engine->SetFullScreen(fullScreen);
+    // A switch that failed leaves the mode as it was: the setting says what the player sees.
+    fullScreen = Engine->IsFullScreen();
+  }
+  if (Settings) Settings->optFullScreen = fullScreen;
 }
 
 void TfrmMain::ScreenShot() {

@@ -106,6 +106,8 @@ class TfrmMain : public TLxHost {
   void MemoryReport();
   void DumpTextures();
   void ToggleFullScreen();
+  // Full screen or windowed, and Settings.optFullScreen with it (the mode is saved with them).
+  void SetFullScreen(bool fullScreen);
   void ScreenShot();
   // F5: the theme again, and a line saying so.
   void ReloadThemeAndLog();

@@ -94,8 +94,9 @@ bool TryStrToInt(std::string_view s, int64_t& value) {
     } else {
       return false;
     }
+    // Checked before the step: the magnitude stays within 2^63 and never wraps.
+    if (v > ((1ull << 63) - static_cast<uint64_t>(d)) / static_cast<uint64_t>(base)) return false;
     v = v * base + d;
-    if (v > (1ull << 63)) return false;
   }
   if (!negative && v > static_cast<uint64_t>(INT64_MAX)) return false;
   value = negative ? static_cast<int64_t>(0 - v) : static_cast<int64_t>(v);

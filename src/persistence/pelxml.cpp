@@ -243,8 +243,12 @@ bool XMLFileExists(const std::string& path) {
 }
 
 std::string XMLReadFile(const std::string& path) {
-  std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) return std::string();
+  bool missing = false;
+  std::optional<std::string> bytes = ReadWholeFile(path, &missing);
+  if (!bytes) {
+    if (missing) return std::string();
+    throw ELxError("Cannot open file \"" + path + "\". " + LastFileError());
+  }
   const size_t nul = bytes->find('\0');
   if (nul != std::string::npos) bytes->resize(nul);
   return std::move(*bytes);

@@ -201,7 +201,8 @@ bool XMLElementContent(std::string_view text, std::string_view name, size_t& pos
                        std::string_view& content);
 // The body of the root element named elementName (ASCII case ignored), empty when there is none.
 std::string_view XMLFindRoot(std::string_view text, std::string_view elementName);
-// The whole file as text, up to its first NUL; empty when it cannot be read.
+// The whole file as text, up to its first NUL; empty when there is no such file. A file that is
+// there but cannot be read raises ELxError.
 std::string XMLReadFile(const std::string& path);
 bool XMLFileExists(const std::string& path);
 

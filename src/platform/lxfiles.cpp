@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace lx {
 
@@ -59,13 +60,25 @@ std::vector<std::string> ListFiles(const std::string& folder) {
   return ListEntries(folder, false);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+namespace {
+thread_local int lastReadErrno = 0;
+
+std::nullopt_t ReadFailed(int error, bool* missing) {
+  lastReadErrno = error;
+  if (missing) *missing = error == ENOENT || error == ENOTDIR;
+  return std::nullopt;
+}
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing) {
+  if (missing) *missing = false;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return ReadFailed(errno, missing);
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
     close(fd);
-    return std::nullopt;
+    return ReadFailed(error ? error : EINVAL, missing);
   }
   std::string bytes;
   char buffer[65536];
@@ -73,8 +86,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
+      const int error = errno;
       close(fd);
-      return std::nullopt;
+      return ReadFailed(error, missing);
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<size_t>(n));
@@ -83,13 +97,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+std::string LastFileError() {
+  return std::strerror(lastReadErrno);
+}
+
+bool MayReplaceFile(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR;
+  // The superuser may write anything; a file it made read-only still says it should not be.
+  if (geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+  return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 bool WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  if (!MayReplaceFile(path)) return false;
+  struct stat target {};
+  const bool replacing = stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
   const std::string temp = path + ".tmp";
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (fd < 0) return false;
+  bool ok = !replacing || fchmod(fd, target.st_mode & 0777) == 0;
   size_t done = 0;
-  bool ok = true;
-  while (done < bytes.size()) {
+  while (ok && done < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {

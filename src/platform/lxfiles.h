@@ -17,10 +17,18 @@ bool ForceDirectories(const std::string& path);
 std::vector<std::string> ListSubfolders(const std::string& folder);
 std::vector<std::string> ListFiles(const std::string& folder);
 
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The whole file; nothing when it cannot be read. missing, when given, tells whether the cause
+// is that there is no such file (any other failure: a file that is there but unreadable).
+std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing = nullptr);
+// Why the last ReadWholeFile failed, as the system's text.
+std::string LastFileError();
 // Crash-safe write: name.tmp in the same folder, flushed, fsync'ed and renamed over the target.
-// On any failure the previous file is left exactly as it was and false is returned.
+// The new file keeps the permission bits of the one it replaces. A target that exists but is not
+// writable by the user (a file made read-only) is refused. On any failure the previous file is
+// left exactly as it was and false is returned.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
+// False when the path names an existing file that the user may not write to.
+bool MayReplaceFile(const std::string& path);
 bool DeleteFile(const std::string& path);
 
 // Folder of the running program file, from /proc/self/exe, ending in '/'.

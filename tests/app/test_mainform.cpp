@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "base/lxerror.h"
 #include "base/lxlog.h"
 #include "gui/lxclasses.h"
 #include "gui/lxcontrols.h"
+#include "persistence/lxsettings.h"
 #include "platform/lxfiles.h"
 #include "scenes/lxanims.h"
 #include "scenes/lxscene.h"
@@ -386,6 +388,32 @@ TEST_F(MainFormTest, OpenDocumentLeavesFullScreenFirst) {
   main.OpenDocument("/tmp/a b; rm -rf ~/x.html");
   EXPECT_FALSE(app.TheEngine->IsFullScreen());
   EXPECT_EQ(app.Window.OpenedDocuments, std::vector<std::string>{"/tmp/a b; rm -rf ~/x.html"});
+}
+
+// The chosen mode is a setting: Ctrl+F and OpenDocument change it, and it is saved with them.
+TEST_F(MainFormTest, FullScreenSwitchesAreSaved) {
+  char pattern[] = "/tmp/lxmainform-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = std::string(pattern) + "/";
+  TLxSetting settings(folder, folder);
+  Settings = &settings;
+  auto saved = [&] {
+    settings.Save();
+    return ReadWholeFile(settings.SettingsFile).value_or("");
+  };
+  app.Key('F', ssCtrl);
+  EXPECT_TRUE(settings.optFullScreen);
+  EXPECT_NE(saved().find("<optFullScreen>True</optFullScreen>"), std::string::npos);
+  main.OpenDocument("https://example.org/");
+  EXPECT_FALSE(settings.optFullScreen);
+  EXPECT_NE(saved().find("<optFullScreen>False</optFullScreen>"), std::string::npos);
+  app.Key('F', ssCtrl);
+  app.Key('F', ssCtrl);
+  EXPECT_FALSE(settings.optFullScreen);
+  EXPECT_FALSE(app.TheEngine->IsFullScreen());
+
+  Settings = nullptr;
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

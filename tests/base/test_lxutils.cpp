@@ -23,15 +23,37 @@ TEST(Utils, CaseRulesCoverAsciiOnly) {
 }
 
 TEST(Utils, IntegerText) {
-  int64_t v = 0;
-  EXPECT_TRUE(TryStrToInt("$FF", v));
-  EXPECT_EQ(v, 255);
-  EXPECT_TRUE(TryStrToInt("0x10", v));
-  EXPECT_EQ(v, 16);
-  EXPECT_TRUE(TryStrToInt("-42", v));
-  EXPECT_EQ(v, -42);
-  EXPECT_FALSE(TryStrToInt("12a", v));
-  EXPECT_FALSE(TryStrToInt("", v));
+  struct Row {
+    const char* Text;
+    bool Ok;
+    int64_t Value;
+  };
+  const Row rows[] = {
+      {"$FF", true, 255},
+      {"0x10", true, 16},
+      {"-42", true, -42},
+      {"12a", false, 0},
+      {"", false, 0},
+      {"9223372036854775807", true, INT64_MAX},
+      {"-9223372036854775808", true, INT64_MIN},
+      {"9223372036854775808", false, 0},
+      // Beyond 64 bits: out of range, not wrapped to a small value.
+      {"18446744073709551616", false, 0},
+      {"18446744073709551617", false, 0},
+      {"18446744073709552616", false, 0},
+      {"-18446744073709551617", false, 0},
+      {"$10000000000000005", false, 0},
+      {"0x10000000000000000", false, 0},
+      {"99999999999999999999999999", false, 0},
+  };
+  for (const Row& row : rows) {
+    int64_t v = 0;
+    EXPECT_EQ(TryStrToInt(row.Text, v), row.Ok) << row.Text;
+    if (row.Ok) {
+      EXPECT_EQ(v, row.Value) << row.Text;
+    }
+    EXPECT_EQ(StrToIntDef(row.Text, 7), row.Ok ? row.Value : 7) << row.Text;
+  }
   EXPECT_EQ(Trim("  x y \r\n"), "x y");
 }
 

@@ -197,7 +197,8 @@ TEST_F(CasinoTest, WithoutTheDefaultCasinoNothingOpens) {
 TEST(LxStore, IniReadingRules) {
   const TLxStore s = TLxStore::FromText(
       "orphan=1\r\n  [ Main ]  \r\n; comment\r\n\r\n  Width =  640 \r\nHex=0x1F\nDollar=$ff\n"
-      "Neg=-5\nBad=12a\nShort=0x\nFlag=2\nOff=0\nLonely\nEq=a=b\n[main]\nWidth=1\n[Other]\r"
+      "Neg=-5\nBad=12a\nShort=0x\nFlag=2\nOff=0\nLonely\nEq=a=b\nWide=18446744073709551617\n"
+      "WideHex=$10000000000000005\n[main]\nWidth=1\n[Other]\r"
       "Width=7\r");
   std::vector<std::string> sections;
   s.ReadSections(sections);
@@ -210,6 +211,8 @@ TEST(LxStore, IniReadingRules) {
   EXPECT_EQ(s.ReadInteger("Main", "Short", 9), 9);
   EXPECT_EQ(s.ReadInteger("Main", "Missing", 9), 9);
   EXPECT_EQ(s.ReadInteger("Other", "Width", 0), 7);
+  EXPECT_EQ(s.ReadInteger("Main", "Wide", 9), 9);
+  EXPECT_EQ(s.ReadInteger("Main", "WideHex", 9), 9);
   EXPECT_EQ(s.ReadString("Main", "Eq", ""), "a=b");
   EXPECT_EQ(s.ReadString("Main", "Lonely", "d"), "");
   EXPECT_EQ(s.ReadString("Main", "orphan", "d"), "d");
@@ -223,7 +226,7 @@ TEST(LxStore, IniReadingRules) {
 TEST(LxStore, FourValueKeys) {
   const TLxStore s = TLxStore::FromText(
       "[T]\nAll=1_2_3_4\nOne=7\nTwo=1_2\nGaps=_5__x\nHigh=$FF000000_1_2_3\nBig=4294967295\n"
-      "Neg=-1_-2_-3_-4\n");
+      "Neg=-1_-2_-3_-4\nWide=18446744073709551617_$10000000000000005_3_18446744073709551620\n");
   std::array<int32_t, 4> a{};
   const std::array<int32_t, 4> nines = {9, 9, 9, 9};
   s.ReadAlpha4("T", "All", a, nines);
@@ -236,6 +239,8 @@ TEST(LxStore, FourValueKeys) {
   EXPECT_EQ(a, (std::array<int32_t, 4>{9, 5, 9, 9}));
   s.ReadAlpha4("T", "Neg", a, nines);
   EXPECT_EQ(a, (std::array<int32_t, 4>{-1, -2, -3, -4}));
+  s.ReadAlpha4("T", "Wide", a, nines);
+  EXPECT_EQ(a, (std::array<int32_t, 4>{9, 9, 3, 9}));
   s.ReadAlpha4("T", "Missing", a, {-1, 2, -3, 4});
   EXPECT_EQ(a, (std::array<int32_t, 4>{-1, 2, -3, 4}));
 

@@ -6,6 +6,7 @@
 #include "persistence/lxgamehands.h"
 #include "persistence/pelxml.h"
 #include "persistence_fixture.h"
+#include "support/lxtestuser.h"
 
 namespace lx {
 
@@ -160,6 +161,9 @@ TEST(PelXML, ScalarReadingRules) {
   EXPECT_EQ(v, INT32_MIN);
   EXPECT_FALSE(XMLTryStrToInt("$100000000", v));
   EXPECT_FALSE(XMLTryStrToInt("12a", v));
+  for (const char* wide : {"18446744073709551616", "18446744073709551617", "$10000000000000005",
+                           "-18446744073709551617", "4294967296", "$100000001"})
+    EXPECT_FALSE(XMLTryStrToInt(wide, v)) << wide;
 }
 
 TEST(PelXML, ConversionErrorStopsReading) {
@@ -237,6 +241,27 @@ TEST_F(PelXMLFiles, MissingFileKeepsObjectAndEmptiesCollection) {
   items.Add();
   items.LoadFromFile(Root + "none.xml");
   EXPECT_EQ(items.Count(), 0);
+}
+
+TEST_F(PelXMLFiles, UnreadableFileRaisesAndKeepsTheCollection) {
+  TLxStoreItems items;
+  items.Add()->DataStr = "kept";
+  items.SaveToFile(Root + "items.xml");
+  ASSERT_EQ(chmod((Root + "items.xml").c_str(), 0), 0);
+  const test::TAsOrdinaryUser user;
+  EXPECT_EQ(XMLReadFile(Root + "none.xml"), "");
+  try {
+    items.LoadFromFile(Root + "items.xml");
+    FAIL() << "no error";
+  } catch (const ELxError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"" + Root + "items.xml\"", 0), 0u)
+        << e.what();
+  }
+  ASSERT_EQ(items.Count(), 1);
+  EXPECT_EQ(items.Items(0)->DataStr, "kept");
+  // A folder where the file should be is not a missing file either.
+  ASSERT_TRUE(ForceDirectories(Root + "dir.xml"));
+  EXPECT_THROW(XMLReadFile(Root + "dir.xml"), ELxError);
 }
 
 TEST_F(PelXMLFiles, FilesAreExactBytesAndReadUpToNul) {

@@ -138,6 +138,15 @@ TEST_F(PlayersTest, ReadingQuirksOfThePlayersFile) {
   EXPECT_EQ(P.Items(1)->PlayerName, "C");
   EXPECT_EQ(P.Items(1)->PictureID, 0);
   EXPECT_EQ(P.FindPlayer("B"), nullptr);
+
+  // A bank beyond 64 bits is a conversion error, not a wrapped small bank.
+  Write("Players/players.xml",
+        "<?xml version = \"1.0\"?><LxPlayers><LxPlayer><PlayerName>A</PlayerName>"
+        "<Bank>18446744073709552616</Bank></LxPlayer>"
+        "<LxPlayer><PlayerName>B</PlayerName></LxPlayer></LxPlayers>");
+  P.Load();
+  ASSERT_EQ(P.Count(), 1);
+  EXPECT_EQ(P.Items(0)->Bank, 0u);  // as created: the bank was never read
 }
 
 TEST_F(PlayersTest, FailedSaveKeepsTheOldFile) {

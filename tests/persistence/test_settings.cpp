@@ -4,6 +4,7 @@
 #include "persistence/lxapplication.h"
 #include "persistence/lxsettings.h"
 #include "persistence_fixture.h"
+#include "support/lxtestuser.h"
 
 namespace lx {
 
@@ -101,6 +102,42 @@ TEST_F(SettingsTest, UnwritableSettingsFileIsIgnored) {
   s.optFullScreen = true;
   s.Save();  // no folder: nothing written, no error
   EXPECT_FALSE(Exists("gone/settings.xml"));
+}
+
+TEST_F(SettingsTest, UnreadableFileIsAFaultNotAMissingFile) {
+  Write("settings.xml", "<LxSetting><optSoundVolume>40</optSoundVolume></LxSetting>");
+  ASSERT_EQ(chmod((Root + "settings.xml").c_str(), 0), 0);
+  {
+    const test::TAsOrdinaryUser user;
+    TLxSetting s(Root, SysTemp());
+    EXPECT_FALSE(s.optVSync);  // a fault: nothing forced
+    EXPECT_EQ(s.optSoundVolume, 0);
+    s.Save();  // not writable either: left alone
+  }
+  ASSERT_EQ(chmod((Root + "settings.xml").c_str(), 0600), 0);
+  EXPECT_EQ(Read("settings.xml"), "<LxSetting><optSoundVolume>40</optSoundVolume></LxSetting>");
+}
+
+TEST_F(SettingsTest, ReadOnlySettingsFileIsLeftAlone) {
+  const std::string file = Root + "settings.xml";
+  Write("settings.xml", "<LxSetting><optSoundVolume>40</optSoundVolume></LxSetting>");
+  ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+  TLxSetting s(Root, SysTemp());
+  EXPECT_EQ(s.optSoundVolume, 40);
+  s.optSoundVolume = 90;
+  s.Save();
+  EXPECT_EQ(Read("settings.xml"), "<LxSetting><optSoundVolume>40</optSoundVolume></LxSetting>");
+  struct stat st {};
+  ASSERT_EQ(stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  EXPECT_FALSE(Exists("settings.xml.tmp"));
+
+  // Writable again, with bits of the user's choosing: the save goes through and keeps them.
+  ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+  s.Save();
+  EXPECT_NE(Read("settings.xml").find("<optSoundVolume>90<"), std::string::npos);
+  ASSERT_EQ(stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST_F(SettingsTest, TempFolderIsNeverSomebodyElses) {
