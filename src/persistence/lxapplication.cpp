@@ -1,5 +1,6 @@
 #include "persistence/lxapplication.h"
 
+#include "persistence/lxsettings.h"
 #include "platform/lxfiles.h"
 
 namespace lx {
@@ -12,6 +13,7 @@ TLxApplicationInfo::TLxApplicationInfo(const std::string& workingFolder) {
   std::string folder = workingFolder;
   if (!folder.empty() && folder.back() != '/') folder += '/';
   DevMode = FileExists(folder + "dev.id");
+  HomePage = "file://" + (Settings ? Settings->AppFolder : ProgramFolder()) + "Help/index.html";
 }
 
 }  // namespace lx

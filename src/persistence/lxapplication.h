@@ -14,7 +14,9 @@ class TLxApplicationInfo {
 
   std::string Title = "Tessaro 2005 - Video Slots Edition";
   std::string Version = "1.0.0";
-  std::string HomePage = "https://www.tessaro-casino.example/";
+  // The installed help start page, so that it exists also offline: "file://" + AppFolder +
+  // "Help/index.html" (the settings' AppFolder when they exist, else the program's folder).
+  std::string HomePage;
   bool DevMode = false;
 };
 

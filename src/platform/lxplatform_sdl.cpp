@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "platform/lxdebugwindow.h"
 #include "platform/lxplatform.h"
 
 extern char** environ;
@@ -182,6 +183,7 @@ class TLxSdlWindow : public TLxWindow {
 
   bool Translate(const SDL_Event& e, TLxEvent& out) {
     out = TLxEvent{};
+    if (DebugWindowEvent(&e)) return false;
     switch (e.type) {
       case SDL_QUIT:
         out.Kind = TLxEventKind::Quit;
