@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/mainform.h"
+#include "app/windowservices.h"
 #include "base/lxerror.h"
 #include "base/lxlog.h"
 #include "base/lxrandom.h"
@@ -16,8 +17,13 @@
 #include "persistence/playersunit.h"
 #include "platform/lxfiles.h"
 #include "platform/lxplatform.h"
+#include "poker/poker.h"
 #include "scenes/lxscene.h"
+#include "screens/aboutform.h"
+#include "screens/debugform.h"
+#include "screens/loaderunit.h"
 #include "screens/mainroomunit.h"
+#include "screens/modalwindow.h"
 #include "screens/navigationscene.h"
 #include "screens/navigationunit.h"
 #include "shell/lxaudio.h"
@@ -81,6 +87,7 @@ void TLxStartup::CreateManagers() {
                  : std::make_unique<TLxApplicationInfo>(FOptions.WorkingFolder);
   AppInfo = FAppInfo.get();
   FCaption = MainCaption(AppInfo->Title, AppInfo->DevMode);
+  FDebug = std::make_unique<TfrmDebug>(AppInfo->DevMode);
 
   // One seeding for the whole run, from the high-resolution clock.
   RandSeed =
@@ -125,6 +132,7 @@ void TLxStartup::CreateManagers() {
   frmMain = FMain.get();
   Host = frmMain;
   frmMain->DevMode = AppInfo->DevMode;
+  InstallWindowServices(*frmMain, FDebug.get());
   frmMain->MainScene->SetName("MAINSCENE");
 
   FPlayers = std::make_unique<TLxPlayers>();
@@ -146,6 +154,7 @@ void TLxStartup::CreateManagers() {
   bar.LeaveGame = [] {
     if (MainRoom) MainRoom->LeaveGame();
   };
+  bar.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
   bar.CloseProgram = [] {
     if (frmMain) frmMain->Terminate();
   };
@@ -169,11 +178,18 @@ bool TLxStartup::Show() {
     }
     return false;
   }
+  if (AppInfo && AppInfo->DevMode && !Engine->IsFullScreen() && FDebug) FDebug->Show();
   return FMain != nullptr;
 }
 
 void TLxStartup::StartTimer() {
-  if (AppInfo && !AppInfo->DevMode && RunIntro) RunIntro();
+  if (AppInfo && !AppInfo->DevMode) {
+    if (RunIntro) {
+      RunIntro();
+    } else {
+      lx::RunIntro();
+    }
+  }
   if (Players && !Players->CurrentPlayer) SignIn(true);
 }
 
@@ -190,6 +206,11 @@ void TLxStartup::ShowMainRoom() {
     FMainRoom = std::make_unique<TMainRoom>(frmMain ? frmMain->CurrentCasino : nullptr);
     MainRoom = FMainRoom.get();
     TMainRoom::TServices& services = MainRoom->Services;
+    services.CreateMachine = [](TGameInfo& info) -> std::unique_ptr<TLxGame> {
+      if (info.Group && info.Group->GroupID == 1) return std::make_unique<TPoker>(&info);
+      return nullptr;
+    };
+    services.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
     services.EnterDefaultCasino = [] {
       if (City) City->EnterDefaultCasino();
     };
@@ -243,6 +264,7 @@ void TLxStartup::Destroy() {
     FResourceManager.reset();
     AppInfo = nullptr;
     FAppInfo.reset();
+    FDebug.reset();  // writes the log file in developer mode
     if (Settings) Settings->Save();
     Settings = nullptr;
     FSettings.reset();

@@ -23,6 +23,7 @@ class TLxPlayers;
 class TLxCity;
 class TMainRoom;
 class TNavigation;
+class TfrmDebug;
 
 // The window caption of a run: the application title, in developer mode with the build suffix.
 std::string MainCaption(const std::string& title, bool devMode);
@@ -74,7 +75,7 @@ class TLxStartup {
 
   // Shows the login window modally; true when a player signed in through it.
   std::function<bool()> ShowLogin;
-  // Runs the intro picture (blocking).
+  // Runs the intro picture (blocking) in place of the installation's intro.
   std::function<void()> RunIntro;
 
  private:
@@ -85,6 +86,7 @@ class TLxStartup {
   // In creation order: freed in reverse when a step of the shut-down did not get to them.
   std::unique_ptr<TLxSetting> FSettings;
   std::unique_ptr<TLxApplicationInfo> FAppInfo;
+  std::unique_ptr<TfrmDebug> FDebug;
   std::unique_ptr<TLxGameManager> FGameManager;
   std::unique_ptr<TLxCasinoManager> FCasinoManager;
   std::unique_ptr<TLxResourceManager> FResourceManager;

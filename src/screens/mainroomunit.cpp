@@ -13,6 +13,7 @@
 #include "persistence/lxsettings.h"
 #include "persistence/playersunit.h"
 #include "platform/lxplatform.h"
+#include "poker/poker.h"
 #include "screens/lxplayerinfo.h"
 #include "screens/mainroomscene.h"
 #include "shell/lxcore.h"
@@ -41,6 +42,14 @@ class TWaitCursor {
   TLxWindow* FWindow;
   bool FWasWaiting = false;
 };
+
+// Whether the machine's pending win is a win the player has been shown: not while the machine is
+// between showing and paying (busy), nor the provisional price of a poker deal not yet drawn.
+bool WinIsShown(const TLxGame& game) {
+  if (game.State == GameStateBusy) return false;
+  return !(game.GameInfo && game.GameInfo->Group && game.GameInfo->Group->GroupID == 1 &&
+           game.State == PokerStateHolding);
+}
 
 std::string ThemeName() {
   return Settings ? Settings->ThemeName : std::string();
@@ -169,9 +178,7 @@ void TMainRoom::LeaveGame() {
 void TMainRoom::LeaveGameAtExit() {
   if (!FGame) return;
   if (TLxGameData* data = FGame->GetGameData()) {
-    // Busy means the machine was between showing and paying: what it had not shown is not
-    // paid. Any other state has its win on screen.
-    if (FGame->State != GameStateBusy) data->Credit += data->Win;
+    if (WinIsShown(*FGame)) data->Credit += data->Win;
     data->Win = 0;
     FGame->State = GameStateIdle;
     const uint32_t credit = data->Credit;
