@@ -1,0 +1,1 @@
+tessaro_bench(slots lx_testsupport lx_slots)
