@@ -89,10 +89,15 @@ void TLxComboBox::SetColor4(const TLxColors4& value) {
 }
 
 void TLxComboBox::ReadThemeKeys(const TLxStore& theme, const std::string& section) {
+  TLxEdit::ReadThemeKeys(theme, section);
   TLxColors4 colors;
   theme.ReadColor4(section, "SelectionColor4", colors, FSelectionColor4);
   SetSelectionColor4(colors);
   SetItemHeight(theme.ReadInteger(section, "ItemHeight", FItemHeight));
+  DropDownList->SetScrollBarWidth(
+      theme.ReadInteger(section, "ScrollBarWidth", DropDownList->ScrollBarWidth()));
+  // The box's own outline is off; its colours outline the list.
+  DropDownList->SetBorderColor4(BorderColor4());
   DropDownList->Font.SetName(Font.Name());
   DropDownList->Font.SetColor(Font.Color());
   for (int32_t i = 0; i < Items().Count(); ++i) Items()[i]->Font.SetName(Font.Name());

@@ -11,7 +11,7 @@
 
 namespace lx {
 
-class TLxComboBox : public TLxEdit, public TLxThemeExtras, public TLxPopup {
+class TLxComboBox : public TLxEdit, public TLxPopup {
  public:
   // Opaque, with a hidden list (no header) below and the drop button at the right end.
   explicit TLxComboBox(TLxComponent* owner);
@@ -20,7 +20,8 @@ class TLxComboBox : public TLxEdit, public TLxThemeExtras, public TLxPopup {
   void Resized() override { LayoutParts(); }
   // The list takes the same corner colours.
   void SetColor4(const TLxColors4& value) override;
-  // "SelectionColor4" and "ItemHeight" for the list; the list and its rows use the box's font.
+  // "SelectionColor4", "ItemHeight" and "ScrollBarWidth" for the list, "TextIndent" for the
+  // box; the list and its rows use the box's font, the box's BorderColor4 outlines the list.
   void ReadThemeKeys(const TLxStore& theme, const std::string& section) override;
   std::string FallbackTexture() const override { return "CBO_ALL"; }
   // The list (with its scroll bar) and the drop button ("BTN_SCROLLDOWN" in "COMMON").

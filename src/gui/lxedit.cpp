@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "persistence/lxstore.h"
 #include "shell/lxcore.h"
 
 namespace lx {
@@ -68,7 +69,16 @@ void TLxEdit::KeyDown(uint16_t& key, uint8_t shift) {
   SetCaption(text);
 }
 
+void TLxEdit::ReadThemeKeys(const TLxStore& theme, const std::string& section) {
+  TextIndent = theme.ReadInteger(section, "TextIndent", TextIndent);
+}
+
 void TLxEdit::Paint() {
+  // A left-aligned single line starts at X = 1; the indent moves it (the lines are laid out
+  // again whenever the caption changes).
+  if (Alignment() == 0 && TextIndent != 0 && Lines().size() == 1 &&
+      Lines().front().X != 1 + TextIndent)
+    SetTextOffset(1 + TextIndent);
   TLxLabel::Paint();
   if (!Focused()) return;
   const int32_t blink = Engine ? Engine->CaretBlinkFrames : 30;
@@ -79,7 +89,8 @@ void TLxEdit::Paint() {
   const TLxEngineFont* f = Font.EngineFont();
   if (!FCaretShown || !Engine || !f || !f->Font) return;
   const std::string before = Caption().substr(0, static_cast<size_t>(std::max(FCaretPos, 0)));
-  const int32_t x = Left() + Engine->TextWidth(f->Font.get(), before) + 1;
+  const int32_t indent = Alignment() == 0 ? TextIndent : 0;
+  const int32_t x = Left() + indent + Engine->TextWidth(f->Font.get(), before) + 1;
   const TLxColor color = Font.Color() | 0xFF000000u;
   for (int32_t dx = 0; dx < 2; ++dx)
     Engine->DrawLine({x + dx, Top() + 1}, {x + dx, Top() + Height() - 2}, color, color,

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 
+#include <string>
+
 #include "gui/lxcontrols.h"
+#include "scenes/lxscene.h"
 
 namespace lx {
 
@@ -20,7 +23,7 @@ constexpr uint16_t Numpad0 = 96, Numpad9 = 105, Oem1 = 186, OemPlus = 187, OemCo
 // their unshifted character. A key held with Ctrl or Alt is a command, not a character.
 char EditKeyChar(uint16_t key, uint8_t shift);
 
-class TLxEdit : public TLxLabel {
+class TLxEdit : public TLxLabel, public TLxThemeExtras {
  public:
   explicit TLxEdit(TLxComponent* owner);
 
@@ -31,11 +34,19 @@ class TLxEdit : public TLxLabel {
   void KeyDown(uint16_t& key, uint8_t shift) override;
   // The label; then, while focused, the blinking caret.
   void Paint() override;
+  // The class picture of edit boxes in "COMMON".
+  std::string FallbackTexture() const override { return "EDT_ALL"; }
+  // "TextIndent".
+  void ReadThemeKeys(const TLxStore& theme, const std::string& section) override;
 
   // Characters before the caret. The caption set from code leaves it where it is.
   void SetCaretPos(int32_t value) { FCaretPos = value; }
   int32_t CaretPos() const { return FCaretPos; }
   bool CaretShown() const { return FCaretShown; }
+
+  // Pixels between the field's left edge and a left-aligned text (and its caret), so that the
+  // text clears the field's rim; 0 draws it at the label's place.
+  int32_t TextIndent = 0;
 
  private:
   int32_t FCaretPos = 0;

@@ -1,5 +1,7 @@
 #include "gui/lxlistbox.h"
 
+#include <algorithm>
+
 #include "base/lxutils.h"
 #include "persistence/lxstore.h"
 #include "persistence/playersunit.h"
@@ -155,11 +157,7 @@ void TLxListBox::ReadThemeKeys(const TLxStore& theme, const std::string& section
   const int32_t header = theme.ReadInteger(section, "ColumnHeaderHeight", FColumnHeaderHeight);
   if (header != FColumnHeaderHeight) SetColumnHeaderHeight(header);
   SetItemHeight(theme.ReadInteger(section, "ItemHeight", FItemHeight));
-  const int32_t bar = theme.ReadInteger(section, "ScrollBarWidth", ScrollBarWidth);
-  if (bar != ScrollBarWidth && bar > 0) {
-    ScrollBarWidth = bar;
-    SetWidth(Width());
-  }
+  SetScrollBarWidth(theme.ReadInteger(section, "ScrollBarWidth", ScrollBarWidth()));
 }
 
 void TLxListBox::ApplySubTextures(TLxScene& scene) {
@@ -179,9 +177,11 @@ void TLxListBox::Paint() {
   if (HeaderImage->TextureLoaded()) HeaderImage->Render();
   const TLxBitmapFont* font = BitmapFontOf(Font);
   if (!font || !Engine) return;
+  // Centred in the header band (a band of the text's height puts them at Top + 1).
+  const int32_t y = Top() + 1 + std::max(0, (ClientOffset - Engine->TextHeight(font, "A")) / 2);
   int32_t x = Left() + 1;
   for (const auto& column : FColumns) {
-    Engine->TextOut(font, column->Caption, x, Top() + 1, ListTextColor, DrawOpBlendModulate);
+    Engine->TextOut(font, column->Caption, x + 2, y, ListTextColor, DrawOpBlendModulate);
     x += column->Width;
   }
 }

@@ -113,14 +113,20 @@ int32_t TLxScrollControl::ContentEndTop() const {
 
 void TLxScrollControl::LayoutClient() {
   if (!ClientPanel || !ScrollBar) return;
-  ScrollBar->SetWidth(ScrollBarWidth);
+  ScrollBar->SetWidth(FScrollBarWidth);
   ClientPanel->SetLeft(Left() + 1);
   ClientPanel->SetTop(Top() + 1 + ClientOffset);
   ClientPanel->SetWidth(Width() - ScrollBar->Width() - 3);
   ScrollBar->SetLeft(Left() + ClientPanel->Width() + 2);
   ScrollBar->SetTop(Top() + 2 + ClientOffset);
   ScrollBar->SetHeight(Height() - (ClientOffset + 2));
-  ScrollBar->SetWidth(ScrollBarWidth);
+  ScrollBar->SetWidth(FScrollBarWidth);
+}
+
+void TLxScrollControl::SetScrollBarWidth(int32_t value) {
+  if (value <= 0 || value == FScrollBarWidth) return;
+  FScrollBarWidth = value;
+  SetWidth(Width());  // lays the client out again (a list's rows follow)
 }
 
 void TLxScrollControl::ScrollUp() {

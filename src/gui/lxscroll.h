@@ -61,10 +61,16 @@ class TLxScrollControl : public TLxPanel, public TLxThemeExtras {
   int32_t ContentHomeTop() const { return Top() + 1 + ClientOffset; }
   int32_t ContentEndTop() const;
 
+  // The bar's width (10 unless a theme says "ScrollBarWidth"); the content makes room for it.
+  void SetScrollBarWidth(int32_t value);
+  int32_t ScrollBarWidth() const { return FScrollBarWidth; }
+
   TLxScrollBar* ScrollBar = nullptr;
   TLxPanel* ClientPanel = nullptr;
-  int32_t ClientOffset = 0;     // room kept free at the top (a list's column header)
-  int32_t ScrollBarWidth = 10;  // theme key "ScrollBarWidth" of list boxes
+  int32_t ClientOffset = 0;  // room kept free at the top (a list's column header)
+
+ private:
+  int32_t FScrollBarWidth = 10;
 };
 
 // A scrolling container for any content.

@@ -89,6 +89,24 @@ TEST_F(InputControlsTest, OnlyKeysThatStandForACharacterInsertOne) {
   }
 }
 
+TEST_F(InputControlsTest, AStormOfRandomKeysLeavesOnlyPrintableCapitalsDigitsAndPunctuation) {
+  TLxEdit* edit = FocusedEdit();
+  const std::string allowed = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ;=,-./`[\\]'";
+  uint32_t seed = 12345;
+  auto next = [&] {
+    seed = seed * 134775813u + 1u;  // wraps modulo 2^32
+    return seed >> 8;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    uint16_t key = static_cast<uint16_t>(next() % (i % 3 == 0 ? 65536 : 256));
+    edit->KeyDown(key, static_cast<uint8_t>(next() % 8));
+    ASSERT_GE(edit->CaretPos(), 0);
+    ASSERT_LE(edit->CaretPos(), static_cast<int32_t>(edit->Caption().size()));
+  }
+  EXPECT_FALSE(edit->Caption().empty());
+  for (char c : edit->Caption()) EXPECT_NE(allowed.find(c), std::string::npos) << int(c);
+}
+
 TEST_F(InputControlsTest, KeysReachTheActiveEditOnlyAndACaptionShortenedFromCodeIsSafe) {
   auto* other = Make<TLxEdit>(100, 200, 200, 24);
   TLxEdit* edit = FocusedEdit();
@@ -201,8 +219,10 @@ TEST_F(InputControlsTest, RowTextIsAlmostBlackInColumnsWithAHeader) {
   list->AddColumn("RANK");
   ASSERT_EQ(list->Items[0]->SubItems.size(), 2u);
   App.Frames(1);
-  EXPECT_EQ(App.Pixel(102, 103) & 0xFFFFFF, 0x000005u);  // "NAME" in the header
-  EXPECT_EQ(App.Pixel(202, 103) & 0xFFFFFF, 0x000005u);  // "BANK" 100 pixels on
+  // The captions are centred in the header band: 10-pixel text from y = 108.
+  EXPECT_EQ(App.Pixel(104, 109) & 0xFFFFFF, 0x000005u);  // "NAME"
+  EXPECT_EQ(App.Pixel(204, 109) & 0xFFFFFF, 0x000005u);  // "BANK" 100 pixels on
+  EXPECT_NE(App.Pixel(104, 104) & 0xFFFFFF, 0x000005u);
   const int32_t rowTop = list->Items[0]->Top();
   EXPECT_EQ(App.Pixel(103, rowTop + 3) & 0xFFFFFF, 0x000005u);
   EXPECT_EQ(App.Pixel(203, rowTop + 3) & 0xFFFFFF, 0x000005u);  // "1000"

@@ -1,0 +1,1 @@
+tessaro_bench(particles lx_testsupport)

@@ -1,0 +1,7 @@
+#include "gui/lxcontrols_panel.h"
+
+namespace lx {
+
+TLxPanel::TLxPanel(TLxComponent* owner) : TLxControl(owner) {}
+
+}  // namespace lx
