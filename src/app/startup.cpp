@@ -22,13 +22,17 @@
 #include "screens/aboutform.h"
 #include "screens/debugform.h"
 #include "screens/loaderunit.h"
+#include "screens/loginform.h"
 #include "screens/mainroomunit.h"
 #include "screens/modalwindow.h"
 #include "screens/navigationscene.h"
 #include "screens/navigationunit.h"
+#include "screens/profileform.h"
 #include "shell/lxaudio.h"
 #include "shell/lxcore.h"
 #include "shell/lxresources.h"
+#include "slots/slots.h"
+#include "slots/slotsetup.h"
 
 namespace lx {
 
@@ -155,6 +159,7 @@ void TLxStartup::CreateManagers() {
     if (MainRoom) MainRoom->LeaveGame();
   };
   bar.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
+  bar.ShowProfile = [] { ShowProfileWindow(); };
   bar.CloseProgram = [] {
     if (frmMain) frmMain->Terminate();
   };
@@ -195,7 +200,9 @@ void TLxStartup::StartTimer() {
 
 void TLxStartup::SignIn(bool autoLogin) {
   if (!Players || !Settings) return;
-  const bool signedIn = SignInPlayer(*Players, *Settings, autoLogin, ShowLogin, [] {
+  const std::function<bool()> showLogin =
+      ShowLogin ? ShowLogin : [] { return ShowLoginWindow() != nullptr; };
+  const bool signedIn = SignInPlayer(*Players, *Settings, autoLogin, showLogin, [] {
     if (City) City->EnterDefaultCasino();
   });
   if (!signedIn && frmMain) frmMain->Terminate();
@@ -208,9 +215,11 @@ void TLxStartup::ShowMainRoom() {
     TMainRoom::TServices& services = MainRoom->Services;
     services.CreateMachine = [](TGameInfo& info) -> std::unique_ptr<TLxGame> {
       if (info.Group && info.Group->GroupID == 1) return std::make_unique<TPoker>(&info);
+      if (info.Group && info.Group->GroupID == 2) return std::make_unique<TSlots>(&info);
       return nullptr;
     };
     services.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
+    services.ShowProfile = [] { ShowProfileWindow(); };
     services.EnterDefaultCasino = [] {
       if (City) City->EnterDefaultCasino();
     };

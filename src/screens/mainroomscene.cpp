@@ -13,6 +13,7 @@
 #include "shell/lxcore.h"
 #include "shell/lxresources.h"
 #include "shell/lxtextures.h"
+#include "slots/slotsetup.h"
 
 namespace lx {
 
@@ -75,6 +76,8 @@ TMainRoomScene::TMainRoomScene(TLxComponent* owner, TLxCasino* casino)
   ShowMusic = 1;
   if (casino) {
     for (TGameInfo* game : casino->Games) {
+      // A slot machine whose strips a normal spin cannot fill is not offered.
+      if (game->Group && game->Group->GroupID == 2 && !SlotTypeCanSpin(game->GameType)) continue;
       if (static_cast<int32_t>(Games.size()) == MainRoomMaxGames) {
         Log("ERROR: " + casino->CasinoID + " offers more than 16 games");
         break;

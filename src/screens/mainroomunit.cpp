@@ -17,6 +17,7 @@
 #include "screens/lxplayerinfo.h"
 #include "screens/mainroomscene.h"
 #include "shell/lxcore.h"
+#include "slots/slots.h"
 
 namespace lx {
 
@@ -44,11 +45,14 @@ class TWaitCursor {
 };
 
 // Whether the machine's pending win is a win the player has been shown: not while the machine is
-// between showing and paying (busy), nor the provisional price of a poker deal not yet drawn.
+// between showing and paying (busy), nor the provisional price of a poker deal not yet drawn,
+// nor anything of a spin whose reels are still turning.
 bool WinIsShown(const TLxGame& game) {
   if (game.State == GameStateBusy) return false;
-  return !(game.GameInfo && game.GameInfo->Group && game.GameInfo->Group->GroupID == 1 &&
-           game.State == PokerStateHolding);
+  const int32_t group = game.GameInfo && game.GameInfo->Group ? game.GameInfo->Group->GroupID : 0;
+  if (group == 1) return game.State != PokerStateHolding;
+  if (group == 2) return game.State != SlotStateSpinning;
+  return true;
 }
 
 std::string ThemeName() {

@@ -8,9 +8,9 @@
 #include "gui/lxlistbox.h"
 #include "persistence/lxsettings.h"
 #include "scenes/lxscene.h"
+#include "screens/dialogs_fixture.h"
 #include "screens/loginform.h"
 #include "screens/profileform.h"
-#include "screens/dialogs_fixture.h"
 
 namespace lx::test {
 namespace {

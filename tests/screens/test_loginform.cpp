@@ -5,9 +5,9 @@
 #include "gui/lxcheckbox.h"
 #include "gui/lxcombobox.h"
 #include "persistence/lxsettings.h"
+#include "screens/dialogs_fixture.h"
 #include "screens/loginform.h"
 #include "screens/profileform.h"
-#include "screens/dialogs_fixture.h"
 
 namespace lx::test {
 namespace {

@@ -147,6 +147,13 @@ void TLxTestProgram::Type(const std::string& text) {
   Window->Push(e);
 }
 
+void TLxTestProgram::Close() {
+  if (!Window) return;
+  TLxEvent e;
+  e.Kind = TLxEventKind::Quit;
+  Window->Push(e);
+}
+
 TLxCustomControl* TLxTestProgram::Find(const std::string& name) const {
   return FindShowing(frmMain ? frmMain->MainScene : nullptr, name);
 }

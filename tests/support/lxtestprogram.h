@@ -54,13 +54,15 @@ class TLxTestProgram {
   // Runs the whole program with the scenario; a scenario that is not through within
   // frameLimit frames ends the program (Stuck then names the step it waited for). The exit
   // code of the run.
-  int Run(int32_t frameLimit = 20000);
+  int Run(int32_t frameLimit = 4000);
 
   // Clicks and keys, queued for the message loop.
   void Click(int32_t x, int32_t y);
   void MoveTo(int32_t x, int32_t y);
   void Key(uint16_t key, uint8_t shift = 0);
   void Type(const std::string& text);
+  // The window's close button.
+  void Close();
   // The control's centre; the first showing control of that name under the main scene, or
   // nullptr.
   TLxCustomControl* Find(const std::string& name) const;
