@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/lxerror.h"
 #include "base/lxlog.h"
 #include "gui/lxmessageframe.h"
 #include "persistence/lxsettings.h"
@@ -73,10 +74,24 @@ void TfrmMain::RemoveAnim(TLxAnim* anim) {
 }
 
 bool TfrmMain::HandleMessage() {
-  if (FTerminated) return false;
+  if (TerminationRequested()) Terminate();
+  if (FTerminated) {
+    if (FDepth > 0) throw ELxTerminated();
+    return false;
+  }
+  struct TDepth {
+    int32_t& Depth;
+    explicit TDepth(int32_t& d) : Depth(d) { ++Depth; }
+    ~TDepth() { --Depth; }
+  } depth(FDepth);
   try {
     TLxEvent event;
-    if (FWindow->PollEvent(event)) {
+    // Unsigned difference: correct across the wrap of the tick count.
+    if (FStartTimer && FWindow->TickCount() - FStartTimerAt >= FStartTimerMs) {
+      const std::function<void()> onTimer = std::move(FStartTimer);
+      FStartTimer = nullptr;
+      onTimer();
+    } else if (FWindow->PollEvent(event)) {
       Dispatch(event);
     } else if (!Active && (!Engine || Engine->Timer.StopOnDeactivate)) {
       // Inactive: no frames, and no busy loop either; sleep until the window system wakes us.
@@ -85,6 +100,8 @@ bool TfrmMain::HandleMessage() {
     } else if (Engine && Engine->Timer.MayRender && Engine->Timer.OnRender) {
       Engine->Timer.OnRender(&Engine->Timer);
     }
+  } catch (const ELxTerminated&) {
+    throw;
   } catch (const std::exception& e) {
     Log(std::string("ERROR: ") + e.what());
   } catch (...) {
@@ -101,8 +118,18 @@ void TfrmMain::WaitMs(uint32_t ms) {
 }
 
 void TfrmMain::Run() {
-  while (HandleMessage()) {
+  try {
+    while (HandleMessage()) {
+    }
+  } catch (const ELxTerminated&) {
+    // Every nested loop has been left; the shut-down follows.
   }
+}
+
+void TfrmMain::EnableStartTimer(uint32_t ms, std::function<void()> onTimer) {
+  FStartTimerAt = FWindow->TickCount();
+  FStartTimerMs = ms;
+  FStartTimer = std::move(onTimer);
 }
 
 void TfrmMain::SetActiveControl(TLxCustomControl* control) {

@@ -31,13 +31,18 @@ class TfrmMain : public TLxHost {
   void RenderNow() override { RenderFrame(nullptr); }
   void AddAnim(TLxAnim* anim) override;
   void RemoveAnim(TLxAnim* anim) override;
+  // Once the program is ending it returns false to the outermost loop; called from inside the
+  // handling of a message (a nested loop) it throws ELxTerminated instead, so that the work that
+  // waited in that loop does not go on. A termination signal ends the program here.
   bool HandleMessage() override;
   void WaitMs(uint32_t ms) override;
   bool Terminated() const override { return FTerminated; }
   // Ends every nested loop and the main loop; the caller then shuts down.
   void Terminate() { FTerminated = true; }
-  // Handles messages until Terminate.
+  // Handles messages until Terminate; an ELxTerminated from a nested loop ends here.
   void Run();
+  // The start timer: fires once, from the message loop, ms after it is enabled.
+  void EnableStartTimer(uint32_t ms, std::function<void()> onTimer);
 
   TLxCustomControl* GetActiveControl() const override { return ActiveControl; }
   void SetActiveControl(TLxCustomControl* control) override;
@@ -139,6 +144,10 @@ class TfrmMain : public TLxHost {
   TLxWindow* FWindow;
   std::unique_ptr<TLxMainScene> FMainScene;
   bool FTerminated = false;
+  int32_t FDepth = 0;  // messages being handled (nested loops inside their handlers)
+  std::function<void()> FStartTimer;
+  uint32_t FStartTimerAt = 0;
+  uint32_t FStartTimerMs = 0;
 };
 
 extern TfrmMain* frmMain;

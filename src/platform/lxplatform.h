@@ -79,10 +79,20 @@ class TLxWindow {
   virtual void FramePresented() {}
 };
 
-// The real window: fixed 800 x 600 client area, not resizable. Returns nullptr and the reason
-// when SDL cannot create the window or its renderer.
+// The real window: fixed 800 x 600 client area, not resizable; centred on the screen or where the
+// window system puts it. Returns nullptr and the reason when SDL cannot create the window or its
+// renderer.
 std::unique_ptr<TLxWindow> CreateSdlWindow(const std::string& caption, bool vsync,
-                                           std::string& error);
+                                           std::string& error, bool centred = true);
+// An error box without a window (nothing could be opened); on standard error when no box can be
+// shown either.
+void ShowStandaloneError(const std::string& title, const std::string& text);
+
+// SIGTERM, SIGINT and SIGHUP only record the request; the message loop then ends the program
+// through its normal shut-down, and the real window reports it as a Quit event.
+void InstallTerminationSignals();
+bool TerminationRequested();
+void ClearTerminationRequest();
 
 // Headless backend: tests push events; the clock is virtual and advances FrameStepMs with every
 // presented frame, so waits cost frames, not wall time.

@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <cstdio>
 
 #include <utility>
 
@@ -106,6 +107,7 @@ class TLxSdlWindow : public TLxWindow {
   }
 
   bool PollEvent(TLxEvent& event) override {
+    if (QuitForSignal(event)) return true;
     SDL_Event e;
     while (SDL_PollEvent(&e))
       if (Translate(e, event)) return true;
@@ -113,11 +115,12 @@ class TLxSdlWindow : public TLxWindow {
   }
 
   void WaitEvent(TLxEvent& event) override {
+    // Woken now and then to notice a termination signal while the window is inactive.
     SDL_Event e;
-    while (SDL_WaitEvent(&e))
-      if (Translate(e, event)) return;
-    event = TLxEvent{};
-    event.Kind = TLxEventKind::Quit;
+    for (;;) {
+      if (QuitForSignal(event)) return;
+      if (SDL_WaitEventTimeout(&e, 250) && Translate(e, event)) return;
+    }
   }
 
   uint32_t TickCount() override { return SDL_GetTicks(); }
@@ -161,6 +164,13 @@ class TLxSdlWindow : public TLxWindow {
   TLxRenderDevice& Device() override { return *RenderDevice; }
 
  private:
+  bool QuitForSignal(TLxEvent& event) const {
+    if (!TerminationRequested()) return false;
+    event = TLxEvent{};
+    event.Kind = TLxEventKind::Quit;
+    return true;
+  }
+
   void ReapChildren() {
     for (size_t i = 0; i < Children.size();) {
       if (waitpid(Children[i], nullptr, WNOHANG) != 0) {
@@ -240,14 +250,20 @@ class TLxSdlWindow : public TLxWindow {
 
 }  // namespace
 
+void ShowStandaloneError(const std::string& title, const std::string& text) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr) != 0)
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+}
+
 std::unique_ptr<TLxWindow> CreateSdlWindow(const std::string& caption, bool vsync,
-                                           std::string& error) {
+                                           std::string& error, bool centred) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     return nullptr;
   }
-  SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, 800, 600, SDL_WINDOW_SHOWN);
+  const int position = centred ? SDL_WINDOWPOS_CENTERED : SDL_WINDOWPOS_UNDEFINED;
+  SDL_Window* window =
+      SDL_CreateWindow(caption.c_str(), position, position, 800, 600, SDL_WINDOW_SHOWN);
   if (!window) {
     error = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -16,6 +16,7 @@ class TLxWindow;
 class TLxTextureList;
 class TLxResourceManager;
 class TLxDUDTexture;
+struct TLxBitmap;
 
 // A texture of the device divided into equal patterns (cells), numbered row by row from 0 and
 // spread over one or more device textures of TextureWidth x TextureHeight.
@@ -97,6 +98,10 @@ class TLxEngine {
   TLxEngineFont* FindFont(const std::string& name);
   // Loads an archive image into the texture; 0 on success.
   int32_t LoadTexture(TLxDUDTexture* texture, const std::string& name);
+  // Replaces the texture's pictures with the bitmap (cut into 256-pixel blocks when it is
+  // larger than one block); name is only for the log. False when the device refuses it.
+  bool LoadTextureFromBitmap(TLxDUDTexture* texture, const TLxBitmap& bitmap,
+                             const std::string& name);
   // Chooses the next free screenshot_NN.bmp in the working folder and logs its name; the next
   // frame is written to it as a 32-bit BMP just before it is presented. Returns the name.
   std::string ScreenShot();

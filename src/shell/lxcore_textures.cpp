@@ -34,6 +34,16 @@ int32_t TLxEngine::LoadTexture(TLxDUDTexture* texture, const std::string& name) 
   const TLxResourceManager* resources = ResourceManager ? ResourceManager : lx::ResourceManager;
   TLxBitmap bitmap;
   if (!resources || !resources->LoadBitmap(name, bitmap)) return 1;
+  LoadTextureFromBitmap(texture, bitmap, name);
+  return 0;
+}
+
+bool TLxEngine::LoadTextureFromBitmap(TLxDUDTexture* texture, const TLxBitmap& bitmap,
+                                      const std::string& name) {
+  if (!texture) {
+    Log("ERROR: AGFTEXTURE NIL");
+    return false;
+  }
   bool created = false;
   if (bitmap.Width <= blockSide && bitmap.Height <= blockSide) {
     // One pattern of the image's size at the top left of one block.
@@ -59,7 +69,7 @@ int32_t TLxEngine::LoadTexture(TLxDUDTexture* texture, const std::string& name) 
   }
   if (!created)
     Log("ERROR: " + name + " " + (RenderDevice ? RenderDevice->LastError() : "no device"));
-  return 0;
+  return created;
 }
 
 }  // namespace lx

@@ -231,18 +231,28 @@ int Run(const Options& opt) {
   // Contact sheets.
   for (auto& [group, items] : sheets) {
     std::vector<SheetItem> list;
-    int maxW = 0;
+    int maxW = 0, maxH = 0;
     for (auto& [label, s] : items) {
       list.push_back({label.substr(label.find_last_of('/') + 1), s});
       maxW = std::max(maxW, cairo_image_surface_get_width(s));
+      maxH = std::max(maxH, cairo_image_surface_get_height(s));
     }
     double scale = group == "zoom" ? 3.0 : 1.0;
     int columns = std::clamp(static_cast<int>(1400 / (maxW * scale + 10)), 1, 14);
     std::string file = group;
     std::replace(file.begin(), file.end(), '/', '_');
     ForceDirectories(opt.sheets + "/");
-    WriteContactSheet(opt.sheets + "/" + file + ".png", group, list, columns, scale,
-                      lib.FontFace("sans-bold"));
+    // A picture surface holds at most 32767 rows: a large group goes on several sheets.
+    const int rowsPerSheet = std::max(1, 16000 / static_cast<int>(maxH * scale + 24));
+    const size_t perSheet = static_cast<size_t>(rowsPerSheet * columns);
+    for (size_t first = 0, page = 1; first < list.size(); first += perSheet, ++page) {
+      const std::vector<SheetItem> part(
+          list.begin() + static_cast<std::ptrdiff_t>(first),
+          list.begin() + static_cast<std::ptrdiff_t>(std::min(list.size(), first + perSheet)));
+      const std::string name = page == 1 ? file : file + "_" + std::to_string(page);
+      WriteContactSheet(opt.sheets + "/" + name + ".png", group, part, columns, scale,
+                        lib.FontFace("sans-bold"));
+    }
     for (auto& [label, s] : items) cairo_surface_destroy(s);
   }
 

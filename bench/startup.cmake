@@ -1,0 +1,1 @@
+tessaro_bench(startup lx_testsupport)
