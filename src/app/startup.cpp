@@ -100,7 +100,7 @@ void TLxStartup::CreateManagers() {
   FGameManager = std::make_unique<TLxGameManager>();
   GameManager = FGameManager.get();
   FCasinoManager = std::make_unique<TLxCasinoManager>(
-      Settings->CasinosFolder,
+      Settings->CasinosFolder, Settings->UserCasinosFolder,
       [](const std::string& id) { return GameManager ? GameManager->FindByIDStr(id) : nullptr; });
   CasinoManager = FCasinoManager.get();
   FResourceManager = std::make_unique<TLxResourceManager>();

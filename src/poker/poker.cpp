@@ -34,7 +34,10 @@ bool CardEffects() {
 
 TPoker::TPoker(TGameInfo* gameInfo) : TLxGame(gameInfo) {
   Data = new TPokerData();
-  Data->FileName = (Settings ? Settings->ThemeFolder : std::string()) + gameInfo->IDStr + ".dat";
+  // The data file lives with the player data (beside casino.xml), not in the installation.
+  Data->FileName =
+      (Settings ? Settings->UserCasinosFolder + Settings->ThemeName + "/" : std::string()) +
+      gameInfo->IDStr + ".dat";
   Data->Load();
 
   Config = PokerConfigOf(gameInfo->GameType);

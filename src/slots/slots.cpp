@@ -46,7 +46,7 @@ TSlots::TSlots(TGameInfo* gameInfo) : TLxGame(gameInfo) {
   SlotsData = std::make_unique<TSlotsData>(type);
   if (Settings && gameInfo)
     SlotsData->FileName =
-        Settings->CasinosFolder + Settings->ThemeName + "/" + gameInfo->IDStr + ".dat";
+        Settings->UserCasinosFolder + Settings->ThemeName + "/" + gameInfo->IDStr + ".dat";
   SlotsData->Load();
 
   Options = Setup->Options;
