@@ -10,6 +10,7 @@
 #include "base/lxlog.h"
 #include "base/lxrandom.h"
 #include "gamecore/lxgamemanager.h"
+#include "gui/lxpopup.h"
 #include "persistence/lxapplication.h"
 #include "persistence/lxcasinomanager.h"
 #include "persistence/lxcityunit.h"
@@ -21,13 +22,16 @@
 #include "scenes/lxscene.h"
 #include "screens/aboutform.h"
 #include "screens/debugform.h"
+#include "screens/highscoreform.h"
 #include "screens/loaderunit.h"
 #include "screens/loginform.h"
 #include "screens/mainroomunit.h"
 #include "screens/modalwindow.h"
 #include "screens/navigationscene.h"
 #include "screens/navigationunit.h"
+#include "screens/optionsform.h"
 #include "screens/profileform.h"
+#include "screens/statisticsform.h"
 #include "shell/lxaudio.h"
 #include "shell/lxcore.h"
 #include "shell/lxresources.h"
@@ -35,6 +39,16 @@
 #include "slots/slotsetup.h"
 
 namespace lx {
+
+namespace {
+
+// The statistics of the casino entered and of the machine open, as the window shows them.
+void ShowCurrentStatistics() {
+  ShowStatisticsWindow(frmMain ? frmMain->CurrentCasino : nullptr,
+                       frmMain ? frmMain->CurrentGame : nullptr);
+}
+
+}  // namespace
 
 namespace {
 
@@ -160,6 +174,11 @@ void TLxStartup::CreateManagers() {
   };
   bar.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
   bar.ShowProfile = [] { ShowProfileWindow(); };
+  bar.ShowOptions = [] { ShowOptionsWindow(); };
+  bar.ShowHallOfFame = [] { ShowHighScoreWindow(); };
+  bar.ShowStatistics = [] { ShowCurrentStatistics(); };
+  // Menus and drop-down lists close through their own pop-up interface.
+  frmMain->OnClosePopup = [](TLxCustomControl* popup) { ClosePopup(popup); };
   bar.CloseProgram = [] {
     if (frmMain) frmMain->Terminate();
   };
@@ -220,6 +239,8 @@ void TLxStartup::ShowMainRoom() {
     };
     services.ShowAbout = [] { ShowModalWindow<TfrmAbout>(); };
     services.ShowProfile = [] { ShowProfileWindow(); };
+    services.ShowOptions = [] { ShowOptionsWindow(); };
+    services.ShowStatistics = [] { ShowCurrentStatistics(); };
     services.EnterDefaultCasino = [] {
       if (City) City->EnterDefaultCasino();
     };

@@ -1,9 +1,13 @@
 #include "app/windowservices.h"
 
 #include "app/mainform.h"
+#include "base/lxforcing.h"
+#include "persistence/lxapplication.h"
+#include "poker/pokerdeck.h"
 #include "screens/creditform.h"
 #include "screens/debugform.h"
 #include "screens/helpform.h"
+#include "slots/lxreel.h"
 
 namespace lx {
 
@@ -16,6 +20,11 @@ void InstallWindowServices(TfrmMain& main, TfrmDebug* debug) {
     main.Services.DumpTextures = [debug](const std::string& fileName) {
       debug->DumpTextures(fileName);
     };
+  }
+  // The debug window's forcing lists reach the deal and the reels in developer mode only.
+  if (debug && AppInfo && AppInfo->DevMode) {
+    PokerForcedHand = [] { return ForcedHand(); };
+    ForcedReelPattern = [] { return ForcedReels(); };
   }
   main.Services.ShowHelp = [](int32_t) { ShowHelpWindow(); };
   InstallCreditWindow();
